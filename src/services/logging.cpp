@@ -1,0 +1,20 @@
+#include "services/logging.h"
+
+#define BW_CATEGORY(var, name) Q_LOGGING_CATEGORY(var, "io.brindlewick.Brindlewick." name, QtInfoMsg)
+
+BW_CATEGORY(lcApp, "app")
+BW_CATEGORY(lcTokenStore, "TokenStore")
+BW_CATEGORY(lcHookHTTPServer, "HookHTTPServer")
+BW_CATEGORY(lcHookIngester, "HookIngester")
+BW_CATEGORY(lcHookSettings, "HookSettings")
+BW_CATEGORY(lcSessionProcessManager, "SessionProcessManager")
+BW_CATEGORY(lcSessionLifecycle, "SessionLifecycle")
+BW_CATEGORY(lcBoardDrop, "BoardDrop")
+BW_CATEGORY(lcProjectDashboard, "ProjectDashboard")
+BW_CATEGORY(lcProjectReorder, "ProjectReorder")
+BW_CATEGORY(lcOrphanWorktreeSection, "OrphanWorktreeSection")
+BW_CATEGORY(lcTaskSection, "TaskSection")
+BW_CATEGORY(lcMemoSection, "MemoSection")
+BW_CATEGORY(lcStartPage, "StartPage")
+BW_CATEGORY(lcFileNode, "FileNode")
+BW_CATEGORY(lcNotifications, "app")
