@@ -1,9 +1,11 @@
 // Runs the real hook server with a token folder of its own, for bench/bench-hookserver.sh: prints
-// "port=<port>", "token=<token file>" and "ready", then serves until stdin closes or SIGTERM.
+// "port=<port>", "token=<token file>" and "ready", then serves until stdin closes or SIGTERM. A line
+// "count" on stdin prints "events=<number of events delivered to the handler so far>".
 // Started without arguments (as `make bench` does), it prints a note and exits: the figures come
 // from the script, which drives it with wrk.
 #include "services/hookhttpserver.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
@@ -55,8 +57,15 @@ int main(int argc, char **argv)
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
         char buffer[64];
-        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
             app.quit();
+            return;
+        }
+        if (QByteArray(buffer, int(n)).contains("count")) {
+            std::printf("events=%llu\n", static_cast<unsigned long long>(events));
+            std::fflush(stdout);
+        }
     });
     const int status = app.exec();
     server.stop();

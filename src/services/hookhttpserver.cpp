@@ -14,7 +14,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 #include <list>
 #include <sys/epoll.h>
 #include <sys/socket.h>
@@ -152,6 +151,7 @@ private:
         Clock::time_point deadline;
         State state = State::reading;
         bool lingerAfterWrite = false;
+        bool watched = false; // in the epoll set
         QByteArray buffer;
         qsizetype scannedHead = 0; // bytes known not to contain the end of the head
         qint64 expectedTotal = 0;  // once the head is parsed: where the request ends
@@ -174,11 +174,8 @@ private:
 
     void accept(int fd)
     {
-        const int flags = ::fcntl(fd, F_GETFL);
-        if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0) {
-            ::close(fd);
-            return;
-        }
+        // The descriptor stays blocking; every call on it passes MSG_DONTWAIT instead, which saves
+        // two calls per connection.
         // Every connection lives at most this long, whatever it does; connections are accepted in
         // deadline order, so the list's front is always the next to expire.
         Connection c;
@@ -187,20 +184,17 @@ private:
         c.deadline = Clock::now() + std::chrono::milliseconds(HookHTTPServer::connectionDeadlineMs);
         m_connections.push_back(std::move(c));
         const auto it = std::prev(m_connections.end());
-
-        epoll_event event{};
-        event.events = EPOLLIN;
-        event.data.u64 = epollKey(*it);
-        if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &event) != 0) {
-            ::close(fd);
-            m_connections.erase(it);
-            return;
-        }
         m_byFd.emplace(fd, it);
         if (!m_deadlineTimer.isActive())
             armDeadline();
-        // The request is often there already; reading now saves a round through the poll.
+
+        // The request is often there already and answered at once; the connection is watched only
+        // when it has to wait.
+        const quint32 generation = it->generation;
         receive(it);
+        const auto still = m_byFd.find(fd);
+        if (still != m_byFd.end() && still->second->generation == generation && !still->second->watched)
+            watch(*still->second, EPOLLIN);
     }
 
     void onReady()
@@ -224,7 +218,7 @@ private:
     void receive(ConnectionList::iterator it)
     {
         Connection &c = *it;
-        const ssize_t n = ::recv(c.fd, m_scratch.data(), size_t(m_scratch.size()), 0);
+        const ssize_t n = ::recv(c.fd, m_scratch.data(), size_t(m_scratch.size()), MSG_DONTWAIT);
         if (n < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
                 return;
@@ -313,13 +307,8 @@ private:
         qCDebug(lcHookHTTPServer, "event accepted card=%s column=%s", qUtf8Printable(card), qUtf8Printable(rawValue(column)));
         const QDateTime at = QDateTime::currentDateTimeUtc();
         const HookEventDetail detail = HookPayload::detail(request.body);
-        if (credentials.hasHandler) {
-            HookHTTPServer *server = m_server;
-            // Queued to the GUI thread; the server thread goes on without waiting.
-            QMetaObject::invokeMethod(
-                server, [server, card, column, at, detail] { server->deliver(card, column, at, detail); },
-                Qt::QueuedConnection);
-        }
+        if (credentials.hasHandler)
+            m_server->enqueue(HookHTTPServer::AcceptedEvent{card, column, at, detail});
         return HTTPResponse::Kind::json;
     }
 
@@ -366,12 +355,13 @@ private:
         watch(c, EPOLLIN);
     }
 
-    void watch(const Connection &c, quint32 events)
+    void watch(Connection &c, quint32 events)
     {
         epoll_event event{};
         event.events = events;
         event.data.u64 = epollKey(c);
-        ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, c.fd, &event);
+        if (::epoll_ctl(m_epoll, c.watched ? EPOLL_CTL_MOD : EPOLL_CTL_ADD, c.fd, &event) == 0)
+            c.watched = true;
     }
 
     void closeConnection(ConnectionList::iterator it)
@@ -529,16 +519,39 @@ HookHTTPServer::Credentials HookHTTPServer::credentials() const
     return Credentials{m_token, bool(m_onEvent)};
 }
 
-void HookHTTPServer::deliver(const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail)
+void HookHTTPServer::enqueue(AcceptedEvent event)
 {
-    EventHandler handler;
+    // Events that arrive while a delivery is already on its way join it: one wake-up of the GUI
+    // thread serves them all, in the order they were accepted.
+    bool post = false;
     {
-        QMutexLocker locker(&m_stateLock);
-        handler = m_onEvent;
+        QMutexLocker locker(&m_pendingLock);
+        m_pending.append(std::move(event));
+        post = !m_deliveryPosted;
+        m_deliveryPosted = true;
     }
-    // A server stopped since the event was accepted passes nothing on.
-    if (handler)
-        handler(card, column, at, detail);
+    if (post)
+        QMetaObject::invokeMethod(this, [this] { deliverPending(); }, Qt::QueuedConnection);
+}
+
+void HookHTTPServer::deliverPending()
+{
+    QVector<AcceptedEvent> events;
+    {
+        QMutexLocker locker(&m_pendingLock);
+        events.swap(m_pending);
+        m_deliveryPosted = false;
+    }
+    for (const AcceptedEvent &e : qAsConst(events)) {
+        EventHandler handler;
+        {
+            QMutexLocker locker(&m_stateLock);
+            handler = m_onEvent;
+        }
+        // A server stopped since the event was accepted passes nothing on.
+        if (handler)
+            handler(e.card, e.column, e.at, e.detail);
+    }
 }
 
 void HookHTTPServer::listenerFailed()
