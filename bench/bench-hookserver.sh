@@ -8,7 +8,7 @@
 set -uo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
-duration=${BENCH_DURATION:-10s}
+duration=${BENCH_DURATION:-5s}
 requests=${BENCH_REQUESTS:-100000}
 server_bin="$build/bench/bench_hookserver"
 
@@ -98,15 +98,27 @@ run_wrk() {
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
-echo "POST /v1/event, one connection per request, ${duration} per run, wrk -t1"
-printf '%-4s | %-34s | %-34s | %s\n' "c" "brindlewick: req/s  p50 ms  p99 ms  err" "nginx: req/s  p50 ms  p99 ms  err" "ratio"
+# Both servers take turns, three rounds each, so that load from elsewhere on the machine falls on
+# both alike; each figure is the median of its three rounds.
+median() { sort -g | sed -n 2p; }
+echo "POST /v1/event, one connection per request, wrk -t1, 3 alternating rounds of ${duration} each (median)"
+printf '%-4s | %-38s | %-38s | %s\n' "c" "brindlewick: req/s   p50 ms  p99 ms  err" "nginx: req/s   p50 ms  p99 ms  err" "ratio"
 for c in 1 8 64; do
-  read -r b_rps b_p50 b_p99 b_err < <(run_wrk "$server_port" "$c")
-  read -r n_rps n_p50 n_p99 n_err < <(run_wrk "$nginx_port" "$c")
+  : >"$work/b.$c"
+  : >"$work/n.$c"
+  for _ in 1 2 3; do
+    run_wrk "$server_port" "$c" >>"$work/b.$c"
+    run_wrk "$nginx_port" "$c" >>"$work/n.$c"
+  done
+  b_rps=$(awk '{ print $1 }' "$work/b.$c" | median); b_p50=$(awk '{ print $2 }' "$work/b.$c" | median)
+  b_p99=$(awk '{ print $3 }' "$work/b.$c" | median); b_err=$(awk '{ e += $4 } END { print e + 0 }' "$work/b.$c")
+  n_rps=$(awk '{ print $1 }' "$work/n.$c" | median); n_p50=$(awk '{ print $2 }' "$work/n.$c" | median)
+  n_p99=$(awk '{ print $3 }' "$work/n.$c" | median); n_err=$(awk '{ e += $4 } END { print e + 0 }' "$work/n.$c")
   ratio=$(awk -v a="$b_rps" -v b="$n_rps" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }')
-  printf '%-4s | %12s %7s %7s %4s        | %12s %7s %7s %4s  | %sx\n' "$c" "$b_rps" "$b_p50" "$b_p99" "$b_err" \
+  printf '%-4s | %12s %8s %7s %4s          | %12s %8s %7s %4s    | %sx\n' "$c" "$b_rps" "$b_p50" "$b_p99" "$b_err" \
     "$n_rps" "$n_p50" "$n_p99" "$n_err" "$ratio"
 done
+echo "load average during the run: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Events the server has handed to its handler so far.
 delivered() {

@@ -68,17 +68,6 @@ const QByteArray &responseBytes(HTTPResponse::Kind kind)
     return badRequest;
 }
 
-// A QTcpServer that hands each accepted descriptor over instead of wrapping it in a QTcpSocket:
-// the connections are read and written with plain calls, which allows answering a client that has
-// already shut down its sending side.
-class LoopbackListener final : public QTcpServer {
-public:
-    std::function<void(qintptr)> onIncoming;
-
-protected:
-    void incomingConnection(qintptr descriptor) override { onIncoming(descriptor); }
-};
-
 } // namespace
 
 // Everything that runs on the server thread: the listener, the open connections (watched through
@@ -90,6 +79,8 @@ public:
         m_deadlineTimer.setSingleShot(true);
         m_deadlineTimer.setTimerType(Qt::PreciseTimer);
         connect(&m_deadlineTimer, &QTimer::timeout, this, [this] { onDeadline(); });
+        m_acceptRetry.setSingleShot(true);
+        connect(&m_acceptRetry, &QTimer::timeout, this, [this] { resumeAccepting(); });
         m_scratch.resize(receiveChunk);
     }
 
@@ -110,19 +101,29 @@ public:
             m_epollNotifier = new QSocketNotifier(m_epoll, QSocketNotifier::Read, this);
             connect(m_epollNotifier, &QSocketNotifier::activated, this, [this] { onReady(); });
         }
-        auto *listener = new LoopbackListener;
-        listener->setParent(this);
-        listener->onIncoming = [this](qintptr fd) { accept(int(fd)); };
-        connect(listener, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
-            onAcceptError(error);
-        });
+        // QTcpServer binds and listens; accepting is done here, from the same epoll set as the
+        // connections. That hands over plain descriptors (so a client that has shut down its
+        // sending side can still be answered) and keeps control of a shortage of descriptors,
+        // which QTcpServer stops reporting once it has seen one EAGAIN and then retries in a loop.
+        auto *listener = new QTcpServer(this);
         if (!listener->listen(QHostAddress::LocalHost, 0)) {
             const QString reason = listener->errorString();
             delete listener;
             return Error{reason};
         }
+        listener->pauseAccepting();
+        m_listenFd = int(listener->socketDescriptor());
         // Qt listens with a backlog of 50; a burst of hook commands (or a benchmark) needs more.
-        ::listen(int(listener->socketDescriptor()), SOMAXCONN);
+        ::listen(m_listenFd, SOMAXCONN);
+        epoll_event event{};
+        event.events = EPOLLIN;
+        event.data.u64 = listenerKey;
+        if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_listenFd, &event) != 0) {
+            const QString reason = QString::fromLocal8Bit(strerror(errno));
+            delete listener;
+            m_listenFd = -1;
+            return Error{reason};
+        }
         m_listener = listener;
 
         const quint16 port = listener->serverPort();
@@ -160,22 +161,91 @@ private:
     };
     using ConnectionList = std::list<Connection>;
 
+    // Connections are told apart by descriptor and generation (descriptors are reused); the
+    // listener has generation 0, which no connection gets.
     static quint64 epollKey(const Connection &c) { return (quint64(c.generation) << 32) | quint32(c.fd); }
+    static constexpr quint64 listenerKey = 0xffffffffu;
 
     void closeListener()
     {
         if (!m_listener)
             return;
+        m_acceptRetry.stop();
+        // Closing the descriptor takes it out of the epoll set.
         m_listener->close();
         delete m_listener;
         m_listener = nullptr;
+        m_listenFd = -1;
         m_tokenStore.clearPort();
+    }
+
+    void acceptPending()
+    {
+        for (;;) {
+            const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (fd >= 0) {
+                m_starved = false;
+                accept(fd);
+                if (!m_listener)
+                    return;
+                continue;
+            }
+            switch (errno) {
+            case EAGAIN:
+#if EAGAIN != EWOULDBLOCK
+            case EWOULDBLOCK:
+#endif
+                return;
+            case EINTR:
+            case ECONNABORTED:
+            case EPROTO:
+            case ENETDOWN:
+            case ENOPROTOOPT:
+            case EHOSTDOWN:
+            case ENONET:
+            case EHOSTUNREACH:
+            case EOPNOTSUPP:
+            case ENETUNREACH:
+                continue; // this one connection failed, not the listener
+            case EMFILE:
+            case ENFILE:
+            case ENOBUFS:
+            case ENOMEM: {
+                // Out of descriptors or memory (many idle clients, for one): not a broken listener.
+                // Waiting connections stay queued; accepting resumes once deadlines have freed some.
+                if (!m_starved)
+                    qCWarning(lcHookHTTPServer, "Listener out of resources, accepting again shortly: %s", strerror(errno));
+                m_starved = true;
+                epoll_event event{};
+                event.data.u64 = listenerKey;
+                ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listenFd, &event);
+                m_acceptRetry.start(acceptRetryMs);
+                return;
+            }
+            default: {
+                qCCritical(lcHookHTTPServer, "Listener failed: %s", strerror(errno));
+                closeListener();
+                HookHTTPServer *server = m_server;
+                QMetaObject::invokeMethod(server, [server] { server->listenerFailed(); }, Qt::QueuedConnection);
+                return;
+            }
+            }
+        }
+    }
+
+    void resumeAccepting()
+    {
+        if (!m_listener)
+            return;
+        epoll_event event{};
+        event.events = EPOLLIN;
+        event.data.u64 = listenerKey;
+        ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listenFd, &event);
+        acceptPending();
     }
 
     void accept(int fd)
     {
-        // The descriptor stays blocking; every call on it passes MSG_DONTWAIT instead, which saves
-        // two calls per connection.
         // Every connection lives at most this long, whatever it does; connections are accepted in
         // deadline order, so the list's front is always the next to expire.
         Connection c;
@@ -202,6 +272,11 @@ private:
         epoll_event events[64];
         const int n = ::epoll_wait(m_epoll, events, 64, 0);
         for (int i = 0; i < n; ++i) {
+            if (events[i].data.u64 == listenerKey) {
+                if (m_listener)
+                    acceptPending();
+                continue;
+            }
             const int fd = int(quint32(events[i].data.u64 & 0xffffffffu));
             const quint32 generation = quint32(events[i].data.u64 >> 32);
             const auto found = m_byFd.find(fd);
@@ -390,30 +465,12 @@ private:
         armDeadline();
     }
 
-    void onAcceptError(QAbstractSocket::SocketError error)
-    {
-        if (!m_listener)
-            return;
-        const QString reason = m_listener->errorString();
-        if (error == QAbstractSocket::SocketResourceError) {
-            // Out of descriptors (for instance many idle clients): not a broken listener. Accepting
-            // resumes shortly, once deadlines have freed some.
-            qCWarning(lcHookHTTPServer, "Listener out of resources, accepting again shortly: %s", qUtf8Printable(reason));
-            QTimer::singleShot(acceptRetryMs, this, [this] {
-                if (m_listener)
-                    m_listener->resumeAccepting();
-            });
-            return;
-        }
-        qCCritical(lcHookHTTPServer, "Listener failed: %s", qUtf8Printable(reason));
-        closeListener();
-        HookHTTPServer *server = m_server;
-        QMetaObject::invokeMethod(server, [server] { server->listenerFailed(); }, Qt::QueuedConnection);
-    }
-
     HookHTTPServer *m_server;
     TokenStore m_tokenStore;
-    LoopbackListener *m_listener = nullptr;
+    QTcpServer *m_listener = nullptr;
+    int m_listenFd = -1;
+    QTimer m_acceptRetry{this};
+    bool m_starved = false; // logged once per shortage
     int m_epoll = -1;
     QSocketNotifier *m_epollNotifier = nullptr;
     QTimer m_deadlineTimer{this};

@@ -19,9 +19,11 @@
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -507,6 +509,55 @@ private Q_SLOTS:
         ::close(fd);
         QCOMPARE(r.bytes, QByteArray());
         QVERIFY(r.closedAfterMs >= 0 && r.closedAfterMs < 1000);
+    }
+
+    void eventsAcceptedBeforeStopAreNotHandedOnAfterIt()
+    {
+        // The answer comes after the event was queued for the GUI thread; stopping before the GUI
+        // thread gets to it drops it.
+        QCOMPARE(statusOf(exchange(m_port, {event("card=late&column=idle")}).bytes), 200);
+        m_server->stop();
+        QTest::qWait(50);
+        QVERIFY(m_events.isEmpty());
+    }
+
+    void runningOutOfDescriptorsOnlyPausesAccepting()
+    {
+        // This process holds both ends: with every descriptor taken by the clients, the server's
+        // accept fails with EMFILE.
+        rlimit original{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &original) == 0);
+        rlimit low = original;
+        low.rlim_cur = 256;
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &low) == 0);
+        QVector<int> filler;
+        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0; fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
+            filler.append(fd);
+        for (int i = 0; i < 5; ++i)
+            ::close(filler.takeLast());
+        QVector<int> clients;
+        for (int fd = connectTo(m_port); fd >= 0; fd = connectTo(m_port))
+            clients.append(fd);
+        QVERIFY(!clients.isEmpty());
+        {
+            const auto logged = [] {
+                QMutexLocker locker(&logLock);
+                return serverLog.filter(QStringLiteral("Listener out of resources")).size();
+            };
+            QTRY_VERIFY(logged() > 0);
+        }
+        for (int fd : qAsConst(filler))
+            ::close(fd);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &original) == 0);
+
+        // Accepting resumes: the waiting clients are taken, and a real request is answered.
+        const Received r = exchange(m_port, {event("card=after&column=idle")});
+        QCOMPARE(statusOf(r.bytes), 200);
+        QTRY_COMPARE(m_events.size(), 1);
+        QVERIFY(m_server->isListening());
+        QCOMPARE(readFile(m_server->tokenStore().portURL()), QByteArray::number(m_port));
+        for (int fd : qAsConst(clients))
+            ::close(fd);
     }
 
     void startFailsWhenTheTokenCannotBeWritten()
