@@ -372,9 +372,12 @@ private Q_SLOTS:
 
     void tailOfABigTranscriptIsBounded()
     {
+        const QByteArray line = assistantLine({QStringLiteral("reply #")});
+        const int mark = line.indexOf('#');
         QByteArray big;
+        big.reserve(40000 * (line.size() + 8)); // appending a string expression reserves exactly, each time
         for (int i = 0; i < 40000; ++i)
-            big += assistantLine({QStringLiteral("reply %1").arg(i)}) + '\n';
+            big += line.left(mark) + QByteArray::number(i) + line.mid(mark + 1) + '\n';
         QVERIFY(big.size() > 3 * 524288);
         const QString path = writeTranscript(QStringLiteral("big.jsonl"), big + titleLine(QStringLiteral("late title")) + '\n');
         const auto tail = TranscriptReader::tailText(path, 524288);
