@@ -19,6 +19,10 @@ PACKAGES=(
   xvfb xauth dbus dbus-x11 dunst openbox xdotool imagemagick x11-utils
   # fonts: terminal font and the symbol glyphs the fallback font is built from
   fonts-dejavu-core fonts-noto-core
+  # Japanese and Korean interface texts
+  fonts-noto-cjk
+  # icon theme for the symbols (with bundled fallbacks)
+  adwaita-icon-theme
   # benchmarks and fuzzing
   wrk nginx-light qterminal clang
 )
