@@ -64,14 +64,16 @@ public:
 private:
     friend class HookServerWorker;
 
-    // What the server thread reads under the lock: the token and the handler.
+    // What the server thread reads under the lock for each event.
     struct Credentials {
         QString token;
-        EventHandler onEvent;
+        bool hasHandler = false;
     };
     Credentials credentials() const;
-    void deliver(const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail,
-                 const EventHandler &handler);
+    // GUI thread: hands an accepted event to the handler, if the server still has one.
+    void deliver(const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail);
+    // GUI thread: the listener broke down and is gone.
+    void listenerFailed();
 
     TokenStore m_tokenStore;
     mutable QMutex m_stateLock; // guards m_token and m_onEvent
