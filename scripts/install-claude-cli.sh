@@ -17,6 +17,7 @@ if ! command -v npm >/dev/null 2>&1; then
   exit 1
 fi
 echo "install-claude-cli: installing @anthropic-ai/claude-code@$version"
+mkdir -p "$dir"
 cd "$dir"
 # No package.json of our own is needed; --prefix keeps npm from walking up to another project.
 npm install --prefix "$dir" --no-save --no-audit --no-fund --loglevel=error \
