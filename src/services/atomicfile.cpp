@@ -112,21 +112,15 @@ Result<void> AtomicFile::replace(const QString &path, const QByteArray &data, mo
         mode = st.st_mode & 07777;
 
     TempFile temp(folder + "/." + QFile::encodeName(info.fileName()) + ".tmp-XXXXXX");
-    if (!temp.opened()) {
+    // errno is read before the temporary file's clean-up can change it.
+    if (!temp.opened())
         return writeError(target, errno);
-    }
-    if (::fchmod(temp.fd(), mode) != 0 || !writeAll(temp.fd(), data) || ::fsync(temp.fd()) != 0) {
-        const int error = errno;
-        return writeError(target, error);
-    }
-    if (!temp.close()) {
-        const int error = errno;
-        return writeError(target, error);
-    }
-    if (::rename(temp.path().constData(), targetName.constData()) != 0) {
-        const int error = errno;
-        return writeError(target, error);
-    }
+    if (::fchmod(temp.fd(), mode) != 0 || !writeAll(temp.fd(), data) || ::fsync(temp.fd()) != 0)
+        return writeError(target, errno);
+    if (!temp.close())
+        return writeError(target, errno);
+    if (::rename(temp.path().constData(), targetName.constData()) != 0)
+        return writeError(target, errno);
     temp.renamed();
 
     // The new content is in place; syncing the folder makes the rename itself survive a power cut.

@@ -414,6 +414,7 @@ private Q_SLOTS:
         const QString filler = mountPoint.path() + QStringLiteral("/filler");
 
         if (mounted) {
+            qInfo("a 64 KiB tmpfs, filled to its last block");
             // Take every remaining block of the small file system.
             QFile fill(filler);
             QVERIFY(fill.open(QIODevice::WriteOnly));
