@@ -5,10 +5,17 @@
 #include "persistence/containerfactory.h"
 #include "platform/livecardnotifier.h"
 #include "services/appmodel.h"
+#include "services/hookeventrouter.h"
+#include "services/hookhttpserver.h"
+#include "services/hooksettingsinstaller.h"
+#include "services/backgroundtask.h"
+#include "services/preferences.h"
 #include "services/localization.h"
 #include "services/localizationmanager.h"
 #include "services/logging.h"
 #include "views/appactions.h"
+#include "views/hooksettingsview.h"
+#include "views/hooksetupsheet.h"
 #include "views/mainwindow.h"
 #include "views/projectdashboardview.h"
 #include "views/preferenceswindow.h"
@@ -68,7 +75,31 @@ AppDelegate::~AppDelegate()
 
 void AppDelegate::didFinishLaunching()
 {
+    auto started = HookHTTPServer::shared().start(
+        [this](const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail) {
+            HookEventRouter::route(card, column, at, detail, m_container->mainContext(), *m_appModel);
+        });
+    if (!started)
+        qCCritical(lcApp, "Failed to start hook server: %s", qUtf8Printable(started.error().description));
     m_notifier->requestAuthorization();
+    runHookSetupCheck();
+}
+
+void AppDelegate::runHookSetupCheck()
+{
+    if (Preferences::boolValue(QStringLiteral("hookSetupPromptSuppressed"), false))
+        return;
+    runInBackground(
+        this, [] { return HookSettingsInstaller::standard().status(); },
+        [this](HookSettingsInstaller::Status status) {
+            if (status != HookSettingsInstaller::Status::noFile && status != HookSettingsInstaller::Status::notInstalled)
+                return;
+            if (!m_mainWindow || isTerminating())
+                return;
+            auto *sheet = new HookSetupSheet(HookSettingsInstaller::standard(), m_mainWindow.get());
+            sheet->setAttribute(Qt::WA_DeleteOnClose);
+            sheet->open();
+        });
 }
 
 bool AppDelegate::requestQuit()
@@ -96,6 +127,7 @@ void AppDelegate::willTerminate()
         return;
     m_terminated = true;
     setTerminating(true);
+    HookHTTPServer::shared().stop();
     if (m_mainWindow)
         m_mainWindow->allowClose();
 }
@@ -127,8 +159,11 @@ MainWindow &AppDelegate::showMainWindow()
 
 void AppDelegate::showPreferences()
 {
-    if (!m_preferences)
+    if (!m_preferences) {
         m_preferences = std::make_unique<PreferencesWindow>(*m_localization);
+        m_preferences->addPage(new HookSettingsView(HookSettingsInstaller::standard()), BW_KEY("フック"),
+                               QStringLiteral("bolt.horizontal.circle"));
+    }
     m_preferences->show();
     m_preferences->raise();
     m_preferences->activateWindow();

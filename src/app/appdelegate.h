@@ -50,6 +50,7 @@ public:
 
 private:
     AppDelegate() = default;
+    void runHookSetupCheck();
     std::unique_ptr<AppModel> m_appModel;
     LiveCardNotifier *m_notifier = nullptr; // owned by m_appModel
     std::unique_ptr<LocalizationManager> m_localization;

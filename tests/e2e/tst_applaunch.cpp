@@ -12,6 +12,8 @@ using namespace BrindlewickTest;
 namespace {
 int visibleWindowsOf(qint64 pid)
 {
+    if (pid <= 0)
+        return 0; // already gone (xdotool would take 0 as "any process")
     QByteArray out;
     runCommand(QStringLiteral("xdotool"),
                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid)},
