@@ -79,6 +79,28 @@ private Q_SLOTS:
         QCOMPARE(readFile(store), content);
     }
 
+    void firstLaunchOffersTheHookSetupOnce()
+    {
+        TempHome home;
+        const QString sheetTitle = QStringLiteral("Claude Code フックの初回セットアップ");
+        {
+            AppProcess app(home);
+            QVERIFY(app.start());
+            QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
+            QVERIFY(app.waitForWindow(sheetTitle));
+            QCOMPARE(app.terminate(), 0);
+        }
+        QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
+        QVERIFY(writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
+                          "[General]\nhookSetupPromptSuppressed=true\n"));
+        AppProcess again(home);
+        QVERIFY(again.start());
+        QVERIFY(again.waitForWindow(QStringLiteral("Brindlewick")));
+        QTest::qWait(1500); // the check runs in the background right after launch
+        QVERIFY(!again.waitForWindow(sheetTitle, 100));
+        QCOMPARE(again.terminate(), 0);
+    }
+
     void helpAndVersion()
     {
         TempHome home;
