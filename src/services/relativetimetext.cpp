@@ -7,6 +7,15 @@ namespace Brindlewick {
 RelativeTimeText::Amount RelativeTimeText::amount(const QDateTime &date, const QDateTime &now)
 {
     const bool future = date > now;
+    // Under a day no calendar is needed, and converting to local time is the costly part.
+    const qint64 elapsed = future ? now.secsTo(date) : date.secsTo(now);
+    if (elapsed < 3600 * 23) {
+        if (elapsed >= 3600)
+            return {Unit::hour, elapsed / 3600, future};
+        if (elapsed >= 60)
+            return {Unit::minute, elapsed / 60, future};
+        return {Unit::second, elapsed, future};
+    }
     const QDateTime from = (future ? now : date).toLocalTime();
     const QDateTime to = (future ? date : now).toLocalTime();
 
