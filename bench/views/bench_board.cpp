@@ -5,6 +5,9 @@
 //   bench_board                      the figures (offscreen platform when there is no display)
 //   bench_board --screenshot F.png   a board of twelve sessions in three projects, saved as F.png
 //               [--dark]             the same with a dark palette
+//               [--repeat N]         every session N times (a column that scrolls)
+//               [--states]           a drag over the idle column, the pointer over a card
+//               [--lang en|ko|de]    in that language
 #include "models/project.h"
 #include "models/session.h"
 #include "models/uuidtext.h"
@@ -268,7 +271,14 @@ int screenshot(const QString &file, bool dark)
     static QObject terminal;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     int order = 0;
-    for (const Row &r : rows) {
+    // --repeat N shows the rows N times, to see a column that scrolls.
+    int repeat = 1;
+    if (const int i = int(QCoreApplication::arguments().indexOf(QStringLiteral("--repeat"))); i > 0)
+        repeat = qMax(1, QCoreApplication::arguments().value(i + 1).toInt());
+    std::vector<Row> all;
+    for (int k = 0; k < repeat; ++k)
+        all.insert(all.end(), std::begin(rows), std::end(rows));
+    for (const Row &r : all) {
         auto *s = ctx.insert(std::make_unique<Session>(QString::fromUtf8(r.title), QStringLiteral("/w"), false, false,
                                                        false, order++, r.project));
         s->setColumnRaw(rawValue(r.column));

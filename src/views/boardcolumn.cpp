@@ -24,6 +24,18 @@ namespace {
 constexpr int columnPadding = 12;
 constexpr int headerSpacing = 8;
 constexpr qreal highlightRadius = 8;
+constexpr int scrollBarGap = 4;
+
+// A scroll area whose viewport leaves a gap before the scroll bar (the margins are protected).
+class CardScrollArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    void setRightGap(int gap)
+    {
+        if (viewportMargins().right() != gap)
+            setViewportMargins(0, 0, gap, 0);
+    }
+};
 } // namespace
 
 QString BoardColumn::label(SessionColumn column)
@@ -112,7 +124,8 @@ BoardColumn::BoardColumn(SessionColumn column, ModelContext &context, QWidget *p
     m_empty->setContentsMargins(0, 16, 0, 0);
     layout->addWidget(m_empty, 1);
 
-    m_scroll = new QScrollArea(this);
+    auto *scroll = new CardScrollArea(this);
+    m_scroll = scroll;
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidgetResizable(true);
@@ -128,6 +141,10 @@ BoardColumn::BoardColumn(SessionColumn column, ModelContext &context, QWidget *p
         QEvent request(QEvent::LayoutRequest);
         QCoreApplication::sendEvent(m_scroll, &request);
     });
+
+    // Keep the cards clear of the scroll bar while it shows.
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            [scroll](int, int max) { scroll->setRightGap(max > 0 ? scrollBarGap : 0); });
 
     m_highlightAnimation.setDuration(120);
     m_highlightAnimation.setEasingCurve(QEasingCurve::OutCubic);
