@@ -4,6 +4,7 @@
 #include "services/boarddrop.h"
 #include "services/localization.h"
 #include "views/cardstack.h"
+#include "views/columnstyle.h"
 #include "views/sessioncardstyle.h"
 #include "views/sessioncardview.h"
 #include "views/symbols.h"
@@ -37,58 +38,6 @@ public:
     }
 };
 } // namespace
-
-QString BoardColumn::label(SessionColumn column)
-{
-    switch (column) {
-    case SessionColumn::attention:
-        return L("要確認");
-    case SessionColumn::idle:
-        return L("確認済み");
-    case SessionColumn::working:
-        break;
-    }
-    return L("作業中");
-}
-
-QString BoardColumn::subtitle(SessionColumn column)
-{
-    switch (column) {
-    case SessionColumn::attention:
-        return L("あなたの番");
-    case SessionColumn::idle:
-        return L("作業なし");
-    case SessionColumn::working:
-        break;
-    }
-    return L("Claude が作業中");
-}
-
-QString BoardColumn::symbolName(SessionColumn column)
-{
-    switch (column) {
-    case SessionColumn::attention:
-        return QStringLiteral("exclamationmark.circle");
-    case SessionColumn::idle:
-        return QStringLiteral("checkmark.circle");
-    case SessionColumn::working:
-        break;
-    }
-    return QStringLiteral("arrow.triangle.2.circlepath");
-}
-
-QColor BoardColumn::color(SessionColumn column, const QPalette &palette)
-{
-    switch (column) {
-    case SessionColumn::attention:
-        return SessionCardStyle::orange(palette);
-    case SessionColumn::idle:
-        return SessionCardStyle::grey(palette);
-    case SessionColumn::working:
-        break;
-    }
-    return SessionCardStyle::blue(palette);
-}
 
 BoardColumn::BoardColumn(SessionColumn column, ModelContext &context, QWidget *parent)
     : QWidget(parent), m_column(column), m_context(context)
@@ -179,15 +128,15 @@ bool BoardColumn::showsEmptyText() const
 
 void BoardColumn::retranslate()
 {
-    m_title->setText(label(m_column));
-    m_subtitle->setText(subtitle(m_column));
+    m_title->setText(ColumnStyle::label(m_column));
+    m_subtitle->setText(ColumnStyle::subtitle(m_column));
     m_empty->setText(L("カードなし"));
 }
 
 void BoardColumn::applyStyle()
 {
     const QPalette &pal = palette();
-    const QColor tint = color(m_column, pal);
+    const QColor tint = ColumnStyle::color(m_column, pal);
     const QFont headline = SessionCardStyle::font(SessionCardStyle::TextStyle::headline, font());
     m_title->setFont(headline);
     QPalette titlePalette = m_title->palette();
@@ -196,7 +145,7 @@ void BoardColumn::applyStyle()
 
     const int symbolSize = QFontMetrics(headline).height();
     m_symbol->setFixedSize(symbolSize, symbolSize);
-    m_symbol->setPixmap(symbolPixmap(symbolName(m_column), symbolSize, tint, devicePixelRatioF()));
+    m_symbol->setPixmap(symbolPixmap(ColumnStyle::symbol(m_column), symbolSize, tint, devicePixelRatioF()));
 
     m_subtitle->setFont(SessionCardStyle::font(SessionCardStyle::TextStyle::caption, font()));
     QPalette subtitlePalette = m_subtitle->palette();
@@ -234,7 +183,7 @@ void BoardColumn::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(SessionCardStyle::withOpacity(color(m_column, palette()), 0.12 * m_highlight));
+    p.setBrush(SessionCardStyle::withOpacity(ColumnStyle::color(m_column, palette()), 0.12 * m_highlight));
     const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -2);
     p.drawRoundedRect(area, highlightRadius, highlightRadius);
     // The border lies inside the column's edge.

@@ -17,7 +17,8 @@ class CardStack;
 class ModelContext;
 class SessionCardView;
 
-// One column of the board: a header (symbol, label, subtitle in the column's colour), then its
+// One column of the board: a header (symbol, label, subtitle in the column's colour, as ColumnStyle
+// names them), then its
 // cards in a scroll area or "カードなし". Dropping session ids on it moves those sessions here; while
 // a drag hovers over it, it is highlighted. GUI thread.
 class BoardColumn final : public QWidget {
@@ -26,10 +27,6 @@ public:
     // The board shows its columns in this order.
     static constexpr std::array<SessionColumn, 3> boardOrder{SessionColumn::attention, SessionColumn::idle,
                                                              SessionColumn::working};
-    static QString label(SessionColumn column);
-    static QString subtitle(SessionColumn column);
-    static QString symbolName(SessionColumn column);
-    static QColor color(SessionColumn column, const QPalette &palette);
 
     BoardColumn(SessionColumn column, ModelContext &context, QWidget *parent = nullptr);
 

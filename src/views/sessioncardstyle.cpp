@@ -116,22 +116,6 @@ QColor SessionCardStyle::divider(const QPalette &palette)
     return alpha(primary(palette), isDark(palette) ? 0.18 : 0.13);
 }
 
-QColor SessionCardStyle::orange(const QPalette &palette)
-{
-    // Slightly deeper than a signal orange on light backgrounds, so the header text keeps contrast.
-    return isDark(palette) ? QColor(255, 159, 10) : QColor(232, 126, 4);
-}
-
-QColor SessionCardStyle::blue(const QPalette &palette)
-{
-    return isDark(palette) ? QColor(10, 132, 255) : QColor(0, 112, 235);
-}
-
-QColor SessionCardStyle::grey(const QPalette &palette)
-{
-    return isDark(palette) ? QColor(152, 152, 157) : QColor(128, 128, 133);
-}
-
 QColor SessionCardStyle::withOpacity(QColor color, qreal opacity)
 {
     color.setAlphaF(qBound(0.0, opacity, 1.0));

@@ -34,9 +34,6 @@ struct SessionCardStyle {
     static QColor quaternaryFill(const QPalette &palette);
     static QColor accent(const QPalette &palette) { return palette.color(QPalette::Highlight); }
     static QColor divider(const QPalette &palette);
-    static QColor orange(const QPalette &palette);
-    static QColor blue(const QPalette &palette);
-    static QColor grey(const QPalette &palette);
 
     // `color` with its alpha set to `opacity`.
     static QColor withOpacity(QColor color, qreal opacity);

@@ -9,6 +9,7 @@
 #include "services/projectlabelstyle.h"
 #include "services/sessionlifecycle.h"
 #include "views/boardcolumn.h"
+#include "views/columnstyle.h"
 #include "views/relativeactivitybadge.h"
 #include "views/sessioncardaccessible.h"
 #include "views/sessioncardstyle.h"
@@ -159,7 +160,7 @@ void SessionCardView::setContent(const Content &content)
 
 QColor SessionCardView::tint() const
 {
-    return BoardColumn::color(m_content.column, palette());
+    return ColumnStyle::color(m_content.column, palette());
 }
 
 QString SessionCardView::displayedTitle() const
@@ -181,7 +182,7 @@ QString SessionCardView::accessibleHintText() const
 
 QString SessionCardView::accessibleValueText() const
 {
-    const QString label = BoardColumn::label(m_content.column);
+    const QString label = ColumnStyle::label(m_content.column);
     return m_content.running ? label : L("%@、停止", label);
 }
 
@@ -197,7 +198,7 @@ QVector<SessionColumn> SessionCardView::moveTargets() const
 
 QString SessionCardView::moveActionTitle(SessionColumn column)
 {
-    return L("%@へ移動", BoardColumn::label(column));
+    return L("%@へ移動", ColumnStyle::label(column));
 }
 
 int SessionCardView::moveTo(SessionColumn column)

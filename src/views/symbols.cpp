@@ -1,5 +1,6 @@
 #include "views/symbols.h"
 
+#include <QFile>
 #include <QHash>
 #include <QPainter>
 
@@ -18,7 +19,8 @@ struct SymbolEntry {
     const char *themeNames[4];
 };
 
-// To add a symbol: a line here and resources/symbols/<name>.svg (16 × 16, black on transparent).
+// To add a symbol: a line here and, when it should look the same on every desktop,
+// resources/symbols/<name>.svg (16 × 16, black on transparent).
 const SymbolEntry symbolTable[] = {
     {"exclamationmark.circle", {"emblem-important-symbolic", "dialog-warning-symbolic", "dialog-warning"}},
     {"checkmark.circle", {"emblem-ok-symbolic", "object-select-symbolic", "emblem-default"}},
@@ -27,6 +29,13 @@ const SymbolEntry symbolTable[] = {
     {"quote.bubble.fill", {}},
     {"folder", {"folder-symbolic", "folder"}},
     {"xmark.circle", {"window-close-symbolic", "window-close", "process-stop"}},
+    {"questionmark.folder", {"folder-visiting"}},
+    {"rectangle.3.group", {"view-grid"}},
+    {"list.bullet.rectangle", {"view-list"}},
+    {"exclamationmark.triangle.fill", {"dialog-warning"}},
+    {"gearshape", {"preferences-system"}},
+    {"doc.on.doc", {"edit-copy"}},
+    {"checkmark", {"object-select"}},
 };
 
 } // namespace
@@ -60,10 +69,14 @@ QIcon symbolIcon(const QString &sfName)
                 break;
             }
         }
-        if (icon.isNull())
-            icon = QIcon(QStringLiteral(":/symbols/") + sfName + QStringLiteral(".svg"));
+        const QString bundled = QStringLiteral(":/symbols/") + sfName + QStringLiteral(".svg");
+        if (icon.isNull() && QFile::exists(bundled))
+            icon = QIcon(bundled);
         break;
     }
+    // A name of no entry, or one whose theme names the desktop lacks: the name itself may be a theme icon.
+    if (icon.isNull())
+        icon = QIcon::fromTheme(sfName);
     cache.insert(sfName, icon);
     return icon;
 }

@@ -9,6 +9,7 @@
 #include "views/boardcolumn.h"
 #include "views/boardview.h"
 #include "views/cardstack.h"
+#include "views/columnstyle.h"
 #include "views/relativeactivityclock.h"
 #include "views/sessioncardstyle.h"
 #include "views/sessioncardview.h"
@@ -212,7 +213,7 @@ private Q_SLOTS:
         Session *a = add(QStringLiteral("a"), QStringLiteral("idle"));
         BoardView &board = showBoard();
         SessionCardView *card = board.card(a->id());
-        const QString idle = BoardColumn::label(SessionColumn::idle);
+        const QString idle = ColumnStyle::label(SessionColumn::idle);
         auto background = [card] {
             QImage image(card->size(), QImage::Format_ARGB32);
             image.fill(Qt::white);

@@ -1,0 +1,70 @@
+#include "app/introspection.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QWidget>
+
+namespace Brindlewick {
+
+namespace {
+
+QJsonObject describe(QWidget *w)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("class"), QString::fromLatin1(w->metaObject()->className()));
+    o.insert(QStringLiteral("objectName"), w->objectName());
+    const QPoint g = w->mapToGlobal(QPoint(0, 0));
+    o.insert(QStringLiteral("x"), g.x());
+    o.insert(QStringLiteral("y"), g.y());
+    o.insert(QStringLiteral("width"), w->width());
+    o.insert(QStringLiteral("height"), w->height());
+    if (QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w)) {
+        o.insert(QStringLiteral("accessibleName"), a->text(QAccessible::Name));
+        o.insert(QStringLiteral("accessibleValue"), a->text(QAccessible::Value));
+        o.insert(QStringLiteral("accessibleDescription"), a->text(QAccessible::Description));
+    }
+    for (const QByteArray &name : w->dynamicPropertyNames()) {
+        if (name.startsWith("bw"))
+            o.insert(QString::fromLatin1(name), QJsonValue::fromVariant(w->property(name.constData())));
+    }
+    return o;
+}
+
+void walk(QWidget *w, QJsonArray &out)
+{
+    if (!w->isVisible())
+        return;
+    bool interesting = !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+    for (const QByteArray &name : w->dynamicPropertyNames())
+        interesting = interesting || name.startsWith("bw");
+    if (interesting)
+        out.append(describe(w));
+    for (QObject *child : w->children()) {
+        if (auto *cw = qobject_cast<QWidget *>(child))
+            walk(cw, out);
+    }
+}
+
+} // namespace
+
+QByteArray introspectWidgets()
+{
+    QJsonArray windows;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        QJsonObject win = describe(top);
+        win.insert(QStringLiteral("title"), top->windowTitle());
+        win.insert(QStringLiteral("active"), top->isActiveWindow());
+        QJsonArray widgets;
+        walk(top, widgets);
+        win.insert(QStringLiteral("widgets"), widgets);
+        windows.append(win);
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("windows"), windows}}).toJson(QJsonDocument::Compact);
+}
+
+} // namespace Brindlewick
