@@ -208,6 +208,21 @@ private Q_SLOTS:
         QCOMPARE(cardC->content().projectName, QStringLiteral("renamed project"));
     }
 
+    // While hidden (another detail view is shown) the board does no work; showing it catches up.
+    void hiddenBoardCatchesUpWhenShown()
+    {
+        Session *a = add(QStringLiteral("a"), QStringLiteral("working"));
+        BoardView &board = showBoard();
+        SessionCardView *card = board.card(a->id());
+        board.hide();
+        a->setColumnRaw(QStringLiteral("idle"));
+        QTRY_VERIFY(!board.hasPendingRefresh());
+        QCOMPARE(card->content().column, SessionColumn::working);
+        board.show();
+        QCOMPARE(card->content().column, SessionColumn::idle);
+        QCOMPARE(card->parentWidget(), board.column(SessionColumn::idle)->stack());
+    }
+
     void stoppedBadge()
     {
         Session *a = add(QStringLiteral("a"), QStringLiteral("idle"));
