@@ -50,11 +50,10 @@ QColor ColumnStyle::color(SessionColumn column, const QPalette &palette)
     case SessionColumn::attention:
         // A little deeper on light backgrounds so that header text keeps its contrast.
         return dark ? QColor(0xFF, 0x9F, 0x0A) : QColor(0xE8, 0x7E, 0x04);
-    case SessionColumn::idle: {
-        QColor c = palette.color(QPalette::Text);
-        c.setAlphaF(0.6);
-        return c;
-    }
+    case SessionColumn::idle:
+        // An opaque mid grey: as a card fill at low opacity it must stay lighter than the grey
+        // project capsule, which a translucent text colour does not.
+        return dark ? QColor(0x98, 0x98, 0x9D) : QColor(0x80, 0x80, 0x85);
     case SessionColumn::working:
         break;
     }
