@@ -17,8 +17,14 @@ PACKAGES=(
   libkf5windowsystem-dev
   # desktop pieces for the tests: X server, session bus, notification daemon, window manager
   xvfb xauth dbus dbus-x11 dunst openbox xdotool imagemagick x11-utils
+  # a terminal for the interactive Claude Code CLI in the end-to-end hook test
+  tmux
   # fonts: terminal font and the symbol glyphs the fallback font is built from
   fonts-dejavu-core fonts-noto-core
+  # Japanese and Korean interface texts
+  fonts-noto-cjk
+  # icon theme for the symbols (with bundled fallbacks)
+  adwaita-icon-theme
   # benchmarks and fuzzing
   wrk nginx-light qterminal clang
 )

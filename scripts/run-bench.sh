@@ -3,6 +3,10 @@
 # bench-*.sh run too (they drive outside programs such as wrk, nginx or qterminal).
 set -uo pipefail
 build=${1:-build}
+# Benchmarks that show windows need a display, a session bus and a window manager.
+if [ -z "${BW_INSIDE_XVFB:-}" ]; then
+  exec "$(dirname "$0")/xvfb-run-test.sh" "$0" "$@"
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 for b in "$build"/bench/bench_*; do

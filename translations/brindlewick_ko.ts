@@ -3,8 +3,105 @@
 <TS version="2.1" language="ko">
 <context>
     <name>Brindlewick</name>
+    <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>%1$@ 파일을 쓸 수 없습니다(%2$@).</translation></message>
+    <message><source>%@、プロジェクト %@</source><translation>%@, 프로젝트 %@</translation></message>
+    <message><source>%@、停止</source><translation>%@, 중지됨</translation></message>
+    <message><source>%@へ移動</source><translation>%@ 열로 이동</translation></message>
+    <message><source>%lld か月前</source><translation>%lld개월 전</translation></message>
+    <message><source>%lld か月後</source><translation>%lld개월 후</translation></message>
+    <message><source>%lld 分前</source><translation>%lld분 전</translation></message>
+    <message><source>%lld 分後</source><translation>%lld분 후</translation></message>
+    <message><source>%lld 年前</source><translation>%lld년 전</translation></message>
+    <message><source>%lld 年後</source><translation>%lld년 후</translation></message>
+    <message><source>%lld 日前</source><translation>%lld일 전</translation></message>
+    <message><source>%lld 日後</source><translation>%lld일 후</translation></message>
+    <message><source>%lld 時間前</source><translation>%lld시간 전</translation></message>
+    <message><source>%lld 時間後</source><translation>%lld시간 후</translation></message>
+    <message><source>%lld 秒前</source><translation>%lld초 전</translation></message>
+    <message><source>%lld 秒後</source><translation>%lld초 후</translation></message>
+    <message><source>%lld 週間前</source><translation>%lld주 전</translation></message>
+    <message><source>%lld 週間後</source><translation>%lld주 후</translation></message>
+    <message><source>1 か月前</source><translation>1개월 전</translation></message>
+    <message><source>1 か月後</source><translation>1개월 후</translation></message>
+    <message><source>1 分前</source><translation>1분 전</translation></message>
+    <message><source>1 分後</source><translation>1분 후</translation></message>
+    <message><source>1 年前</source><translation>1년 전</translation></message>
+    <message><source>1 年後</source><translation>1년 후</translation></message>
+    <message><source>1 日前</source><translation>1일 전</translation></message>
+    <message><source>1 日後</source><translation>1일 후</translation></message>
+    <message><source>1 時間前</source><translation>1시간 전</translation></message>
+    <message><source>1 時間後</source><translation>1시간 후</translation></message>
+    <message><source>1 秒前</source><translation>1초 전</translation></message>
+    <message><source>1 秒後</source><translation>1초 후</translation></message>
+    <message><source>1 週間前</source><translation>1주 전</translation></message>
+    <message><source>1 週間後</source><translation>1주 후</translation></message>
+    <message><source>Brindlewick について</source><translation>Brindlewick 정보</translation></message>
+    <message><source>Brindlewick を終了</source><translation>Brindlewick 종료</translation></message>
+    <message><source>Brindlewick を終了しますか。</source><translation>Brindlewick을 종료할까요?</translation></message>
+    <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
+    <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
+    <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
+    <message><source>hooks が object ではありません</source><translation>hooks가 object가 아닙니다</translation></message>
+    <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@이(가) object 배열이 아닙니다</translation></message>
+    <message><source>settings.json が不正</source><translation>settings.json이 올바르지 않음</translation></message>
+    <message><source>settings.json が不正な JSON です。バックアップを取得し、上書きせずに中止しました。手動修正後に再実行してください。</source><translation>settings.json이 올바른 JSON이 아닙니다. 백업을 만든 뒤 덮어쓰지 않고 중단했습니다. 직접 수정한 후 다시 시도하세요.</translation></message>
+    <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>settings.json의 구조가 예상과 다릅니다(%@). 안전을 위해 변경을 중단했습니다.</translation></message>
+    <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>settings.json을 직접 수정한 다음 “다시 확인”을 누르세요.</translation></message>
+    <message><source>settings.json を読み取れませんでした</source><translation>settings.json을 읽을 수 없습니다</translation></message>
+    <message><source>「</source><translation>“</translation></message>
+    <message><source>」をコピー</source><translation>” 복사</translation></message>
+    <message><source>あなたの番</source><translation>당신 차례</translation></message>
+    <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>어떤 세션에도 반영되지 않았습니다 (알 수 없는 card 또는 오래된 이벤트)</translation></message>
+    <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>앱의 표시 언어를 바꿉니다. “시스템 설정 따르기”는 운영 체제의 언어 설정을 따릅니다.</translation></message>
+    <message><source>ウインドウ</source><translation>창</translation></message>
+    <message><source>カードなし</source><translation>카드 없음</translation></message>
+    <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>카드의 “지금 누구 차례?”를 자동으로 바꾸기 위해 ~/.claude/settings.json에 Brindlewick 훅을 추가합니다.&#10;&#10;・기존 설정이나 다른 도구의 훅은 바꾸지 않습니다.&#10;・추가하기 전에 자동으로 백업을 만듭니다.&#10;・“나중에”를 선택하면 이 안내는 다음부터 표시되지 않습니다. 설정 창의 “훅”에서 언제든지 설치하거나 제거할 수 있습니다.</translation></message>
+    <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>카드의 자동 열 이동은 ~/.claude/settings.json의 훅으로 동작합니다. 설치하면 4가지 이벤트(프롬프트 전송·도구 실행·알림·정지)에 Brindlewick 훅을 추가합니다. 기존 설정이나 다른 도구의 훅은 바꾸지 않으며, 추가하기 전에 자동으로 백업을 만듭니다.</translation></message>
+    <message><source>キャンセル</source><translation>취소</translation></message>
+    <message><source>クリックで最前面に表示・ドラッグで別の列へ移動</source><translation>클릭하면 맨 앞으로 가져오기 · 드래그하면 다른 열로 이동</translation></message>
+    <message><source>コピーしました</source><translation>복사했습니다</translation></message>
+    <message><source>システムに従う</source><translation>시스템 설정 따르기</translation></message>
+    <message><source>セッション</source><translation>세션</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>세션이 입력을 기다리고 있습니다.</translation></message>
+    <message><source>セッションを閉じる</source><translation>세션 닫기</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>세션 창을 맨 앞으로 가져옵니다</translation></message>
+    <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
+    <message><source>ファイル</source><translation>파일</translation></message>
+    <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
+    <message><source>フック</source><translation>훅</translation></message>
+    <message><source>フックを再導入</source><translation>훅 다시 설치</translation></message>
+    <message><source>フックを導入</source><translation>훅 설치</translation></message>
+    <message><source>フックを除去</source><translation>훅 제거</translation></message>
+    <message><source>フックログ</source><translation>훅 로그</translation></message>
+    <message><source>プロジェクト</source><translation>프로젝트</translation></message>
+    <message><source>プロジェクトがありません</source><translation>프로젝트 없음</translation></message>
+    <message><source>プロジェクトが見つかりません</source><translation>프로젝트를 찾을 수 없음</translation></message>
+    <message><source>ヘルプ</source><translation>도움말</translation></message>
+    <message><source>ボード</source><translation>보드</translation></message>
+    <message><source>ボードを表示</source><translation>보드 보기</translation></message>
+    <message><source>ログなし</source><translation>로그 없음</translation></message>
+    <message><source>一般</source><translation>일반</translation></message>
+    <message><source>今はしない</source><translation>나중에</translation></message>
+    <message><source>作業なし</source><translation>작업 없음</translation></message>
+    <message><source>作業中</source><translation>작업 중</translation></message>
+    <message><source>停止</source><translation>중지됨</translation></message>
+    <message><source>再確認</source><translation>다시 확인</translation></message>
+    <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
+    <message><source>導入済み</source><translation>설치됨</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
+    <message><source>未導入</source><translation>설치 안 됨</translation></message>
+    <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
+    <message><source>状態</source><translation>상태</translation></message>
+    <message><source>確認済み</source><translation>확인됨</translation></message>
+    <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>실행 중인 모든 세션(claude 프로세스)이 종료됩니다.</translation></message>
+    <message><source>終了する</source><translation>종료</translation></message>
+    <message><source>表示</source><translation>보기</translation></message>
+    <message><source>表示言語</source><translation>표시 언어</translation></message>
+    <message><source>要確認</source><translation>확인 필요</translation></message>
+    <message><source>設定</source><translation>설정</translation></message>
+    <message><source>設定…</source><translation>설정…</translation></message>
+    <message><source>開く</source><translation>열기</translation></message>
+    <message><source>）</source><translation>)</translation></message>
 </context>
 </TS>

@@ -1,0 +1,190 @@
+#include "app/appdelegate.h"
+
+#include "app/introspection.h"
+#include "models/uuidtext.h"
+#include "persistence/containerfactory.h"
+#include "platform/livecardnotifier.h"
+#include "services/appmodel.h"
+#include "services/hookeventrouter.h"
+#include "services/hookhttpserver.h"
+#include "services/hooksettingsinstaller.h"
+#include "services/backgroundtask.h"
+#include "services/preferences.h"
+#include "services/localization.h"
+#include "services/localizationmanager.h"
+#include "services/logging.h"
+#include "views/appactions.h"
+#include "views/hooksettingsview.h"
+#include "views/hooksetupsheet.h"
+#include "views/mainwindow.h"
+#include "views/projectdashboardview.h"
+#include "views/preferenceswindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWindow>
+
+namespace Brindlewick {
+
+namespace {
+bool g_terminating = false;
+}
+
+bool AppDelegate::isTerminating() { return g_terminating; }
+void AppDelegate::setTerminating(bool value) { g_terminating = value; }
+
+Result<std::unique_ptr<AppDelegate>> AppDelegate::create()
+{
+    std::unique_ptr<AppDelegate> d(new AppDelegate);
+    auto notifier = std::make_unique<LiveCardNotifier>();
+    d->m_notifier = notifier.get();
+    d->m_appModel = std::make_unique<AppModel>(std::move(notifier));
+    d->m_localization = std::make_unique<LocalizationManager>();
+    auto container = ContainerFactory::make(false);
+    if (!container)
+        return container.error();
+    d->m_container = std::move(*container);
+    d->m_actions = std::make_unique<AppActions>();
+
+    AppDelegate *self = d.get();
+    connect(d->m_notifier, &LiveCardNotifier::activated, self, &AppDelegate::handleNotificationClick);
+    connect(d->m_actions->showBoard, &QAction::triggered, self, [self] {
+        self->appModel().setSelection(SidebarItem::board());
+        self->showMainWindow();
+    });
+    connect(d->m_actions->preferences, &QAction::triggered, self, &AppDelegate::showPreferences);
+    connect(d->m_actions->quit, &QAction::triggered, self, [self] {
+        if (self->requestQuit())
+            QCoreApplication::quit();
+    });
+    connect(d->m_actions->about, &QAction::triggered, self, [] {
+        QMessageBox::about(QApplication::activeWindow(), L("Brindlewick について"),
+                           QStringLiteral("Brindlewick ") + QCoreApplication::applicationVersion());
+    });
+    return d;
+}
+
+AppDelegate::~AppDelegate()
+{
+    willTerminate();
+    m_preferences.reset();
+    m_mainWindow.reset();
+}
+
+void AppDelegate::didFinishLaunching()
+{
+    auto started = HookHTTPServer::shared().start(
+        [this](const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail) {
+            HookEventRouter::route(card, column, at, detail, m_container->mainContext(), *m_appModel);
+        });
+    if (!started)
+        qCCritical(lcApp, "Failed to start hook server: %s", qUtf8Printable(started.error().description));
+    m_notifier->requestAuthorization();
+    runHookSetupCheck();
+}
+
+void AppDelegate::runHookSetupCheck()
+{
+    if (Preferences::boolValue(QStringLiteral("hookSetupPromptSuppressed"), false))
+        return;
+    runInBackground(
+        this, [] { return HookSettingsInstaller::standard().status(); },
+        [this](HookSettingsInstaller::Status status) {
+            if (status != HookSettingsInstaller::Status::noFile && status != HookSettingsInstaller::Status::notInstalled)
+                return;
+            if (!m_mainWindow || isTerminating())
+                return;
+            auto *sheet = new HookSetupSheet(HookSettingsInstaller::standard(), m_mainWindow.get());
+            sheet->setAttribute(Qt::WA_DeleteOnClose);
+            sheet->open();
+        });
+}
+
+bool AppDelegate::requestQuit()
+{
+    if (isTerminating())
+        return true;
+    QMessageBox box(QMessageBox::Warning, L("Brindlewick を終了しますか。"),
+                    L("Brindlewick を終了しますか。"), QMessageBox::NoButton, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("quitConfirmation"));
+    box.setInformativeText(L("稼働中のすべてのセッション（claude プロセス）が終了します。"));
+    QPushButton *quit = box.addButton(L("終了する"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(L("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(quit);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() != quit)
+        return false;
+    setTerminating(true);
+    return true;
+}
+
+void AppDelegate::willTerminate()
+{
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    setTerminating(true);
+    HookHTTPServer::shared().stop();
+    if (m_mainWindow)
+        m_mainWindow->allowClose();
+}
+
+MainWindow &AppDelegate::showMainWindow()
+{
+    if (!m_mainWindow) {
+        m_mainWindow = std::make_unique<MainWindow>(m_container->mainContext(), *m_appModel);
+        m_actions->installMenuBar(m_mainWindow.get());
+        connect(m_mainWindow.get(), &MainWindow::closeRequested, this, [this] {
+            // With other windows open the main window only hides; closing the last one is a quit.
+            bool others = false;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                others = others || (w != m_mainWindow.get() && w->isVisible() && w->isWindow() &&
+                                    w->objectName() == QLatin1String("session"));
+            if (others) {
+                m_mainWindow->hide();
+            } else if (requestQuit()) {
+                QCoreApplication::quit();
+            }
+        });
+    }
+    m_mainWindow->show();
+    m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+    return *m_mainWindow;
+}
+
+void AppDelegate::showPreferences()
+{
+    if (!m_preferences) {
+        m_preferences = std::make_unique<PreferencesWindow>(*m_localization);
+        m_preferences->addPage(new HookSettingsView(HookSettingsInstaller::standard()), BW_KEY("フック"),
+                               QStringLiteral("bolt.horizontal.circle"));
+    }
+    m_preferences->show();
+    m_preferences->raise();
+    m_preferences->activateWindow();
+}
+
+void AppDelegate::handleNotificationClick(const QString &sessionIDText)
+{
+    // Session windows arrive with the terminal; until one is open for the id, the app comes forward.
+    Q_UNUSED(sessionIDText)
+    showMainWindow();
+}
+
+QByteArray AppDelegate::handleInstanceRequest(const QByteArray &request)
+{
+    if (request == "activate") {
+        showMainWindow();
+        return "ok";
+    }
+    if (request == "introspect" && qEnvironmentVariableIntValue("BRINDLEWICK_TEST_INTROSPECTION") == 1)
+        return introspectWidgets();
+    return "unknown request";
+}
+
+} // namespace Brindlewick

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "models/result.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace Brindlewick {
+
+class AppActions;
+class AppModel;
+class LiveCardNotifier;
+class LocalizationManager;
+class MainWindow;
+class ModelContainer;
+class PreferencesWindow;
+
+// Lives for the whole run: the application state, the interface language, the store, and the
+// windows that exist once. Runs the launch and quit steps. GUI thread.
+class AppDelegate final : public QObject {
+    Q_OBJECT
+public:
+    // Creates the application state, the language manager and then the store; a store that
+    // cannot be opened is an error (the caller reports it and stops).
+    static Result<std::unique_ptr<AppDelegate>> create();
+    ~AppDelegate() override;
+
+    ModelContainer &container() const { return *m_container; }
+    AppModel &appModel() const { return *m_appModel; }
+    LocalizationManager &localizationManager() const { return *m_localization; }
+    AppActions &actions() const { return *m_actions; }
+
+    // Set once quitting is confirmed; closing a session window then asks nothing.
+    static bool isTerminating();
+    static void setTerminating(bool value);
+
+    void didFinishLaunching();
+    // Every request to quit asks first; true when the user confirmed.
+    bool requestQuit();
+    void willTerminate();
+
+    MainWindow &showMainWindow();
+    void showPreferences();
+    // A click on a notification: the session's window if it is open, else the application.
+    void handleNotificationClick(const QString &sessionIDText);
+    // Answers a request from a second launch (or a test) on the single-instance socket.
+    QByteArray handleInstanceRequest(const QByteArray &request);
+
+private:
+    AppDelegate() = default;
+    void runHookSetupCheck();
+    std::unique_ptr<AppModel> m_appModel;
+    LiveCardNotifier *m_notifier = nullptr; // owned by m_appModel
+    std::unique_ptr<LocalizationManager> m_localization;
+    std::unique_ptr<ModelContainer> m_container;
+    std::unique_ptr<AppActions> m_actions;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<PreferencesWindow> m_preferences;
+    bool m_terminated = false;
+};
+
+} // namespace Brindlewick

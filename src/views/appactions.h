@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMainWindow;
+class QMenuBar;
+
+namespace Brindlewick {
+
+// The application's commands. One set of actions is shared by the menu bars of every window, so
+// each command and its shortcut work from any window.
+class AppActions final : public QObject {
+    Q_OBJECT
+public:
+    explicit AppActions(QObject *parent = nullptr);
+
+    QAction *showBoard = nullptr;   // Ctrl+Shift+B
+    QAction *preferences = nullptr; // Ctrl+,
+    QAction *quit = nullptr;        // Ctrl+Q
+    QAction *about = nullptr;
+
+    // Gives a window the application's menu bar.
+    void installMenuBar(QMainWindow *window);
+    void retranslate();
+};
+
+} // namespace Brindlewick

@@ -1,0 +1,115 @@
+#include "support/e2e/appprocess.h"
+
+#include "platform/singleinstance.h"
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QThread>
+
+#include <csignal>
+
+namespace BrindlewickTest {
+
+AppProcess::AppProcess(const TempHome &home) : m_home(home) {}
+
+AppProcess::~AppProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+QProcessEnvironment AppProcess::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.dataHome());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.configHome());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.runtimeDir());
+    env.insert(QStringLiteral("BRINDLEWICK_TEST_INTROSPECTION"), QStringLiteral("1"));
+    env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+    return env;
+}
+
+bool AppProcess::start(const QStringList &arguments)
+{
+    m_process.setProcessEnvironment(environment());
+    m_process.start(QStringLiteral(BW_APP_EXECUTABLE), arguments);
+    return m_process.waitForStarted(5000);
+}
+
+std::optional<QJsonObject> AppProcess::introspect() const
+{
+    // The socket path depends on the data folder, which the test process shares through its env.
+    const auto answer = Brindlewick::SingleInstance::send("introspect", 3000);
+    if (!answer)
+        return std::nullopt;
+    const QJsonDocument doc = QJsonDocument::fromJson(*answer);
+    if (!doc.isObject())
+        return std::nullopt;
+    return doc.object();
+}
+
+bool AppProcess::waitForWindow(const QString &title, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        if (m_process.state() == QProcess::NotRunning)
+            return false;
+        if (const auto doc = introspect()) {
+            for (const QJsonValue &w : doc->value(QStringLiteral("windows")).toArray()) {
+                if (w.toObject().value(QStringLiteral("title")).toString() == title)
+                    return true;
+            }
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+QJsonArray AppProcess::widgets(const QString &title, const QString &className) const
+{
+    QJsonArray out;
+    const auto doc = introspect();
+    if (!doc)
+        return out;
+    for (const QJsonValue &w : doc->value(QStringLiteral("windows")).toArray()) {
+        const QJsonObject win = w.toObject();
+        if (win.value(QStringLiteral("title")).toString() != title)
+            continue;
+        for (const QJsonValue &c : win.value(QStringLiteral("widgets")).toArray()) {
+            if (c.toObject().value(QStringLiteral("class")).toString().endsWith(className))
+                out.append(c);
+        }
+    }
+    return out;
+}
+
+int AppProcess::terminate(int timeoutMs)
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return m_process.exitCode();
+    ::kill(pid_t(m_process.processId()), SIGTERM);
+    if (!m_process.waitForFinished(timeoutMs))
+        return -1;
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+int runCommand(const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, arguments);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return -1;
+    }
+    if (output)
+        *output = p.readAll();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+} // namespace BrindlewickTest

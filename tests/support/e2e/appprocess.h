@@ -1,0 +1,45 @@
+#pragma once
+
+#include "support/testsupport.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace BrindlewickTest {
+
+// The real `brindlewick` executable started with a temporary home, for end-to-end tests under
+// Xvfb. It answers "introspect" on its single-instance socket with a JSON description of its
+// windows (BRINDLEWICK_TEST_INTROSPECTION=1).
+class AppProcess {
+public:
+    explicit AppProcess(const TempHome &home);
+    ~AppProcess();
+
+    QProcessEnvironment environment() const;
+    bool start(const QStringList &arguments = {});
+    // Waits until a visible window titled `title` is mapped; false on timeout.
+    bool waitForWindow(const QString &title, int timeoutMs = 15000);
+    std::optional<QJsonObject> introspect() const;
+    // All widgets of the window titled `title` whose class name ends with `className`.
+    QJsonArray widgets(const QString &title, const QString &className) const;
+    // Ends the app as a logout would (SIGTERM) and waits; its exit code.
+    int terminate(int timeoutMs = 10000);
+    QProcess &process() { return m_process; }
+    QByteArray stderrText() { return m_stderr += m_process.readAllStandardError(); }
+
+private:
+    const TempHome &m_home;
+    QProcess m_process;
+    QByteArray m_stderr;
+};
+
+// Runs a command to its end; its exit code, or -1 when it could not run in time.
+int runCommand(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
+               int timeoutMs = 10000);
+
+} // namespace BrindlewickTest
