@@ -22,8 +22,7 @@ using namespace Brindlewick;
 
 namespace {
 
-QStringView trimSpacesAndTabs(QStringView s)
-{
+QStringView trimSpacesAndTabs(QStringView s) {
     while (!s.isEmpty() && (s.front() == QLatin1Char(' ') || s.front() == QLatin1Char('\t')))
         s = s.mid(1);
     while (!s.isEmpty() && (s.back() == QLatin1Char(' ') || s.back() == QLatin1Char('\t')))
@@ -32,9 +31,7 @@ QStringView trimSpacesAndTabs(QStringView s)
 }
 
 // The forward walk over every line, the last qualifying line winning.
-template <class Pick>
-std::optional<QString> referenceWalk(const QString &jsonl, Pick pick)
-{
+template <class Pick> std::optional<QString> referenceWalk(const QString &jsonl, Pick pick) {
     std::optional<QString> answer;
     for (const QString &line : jsonl.split(QLatin1Char('\n'))) {
         const QStringView trimmed = trimSpacesAndTabs(line);
@@ -50,16 +47,17 @@ std::optional<QString> referenceWalk(const QString &jsonl, Pick pick)
     return answer;
 }
 
-std::optional<QString> referenceAssistant(const QString &jsonl)
-{
+std::optional<QString> referenceAssistant(const QString &jsonl) {
     return referenceWalk(jsonl, [](const QJsonObject &line) -> std::optional<QString> {
         if (line.value(QLatin1String("type")).toString() != QLatin1String("assistant") ||
             line.value(QLatin1String("isSidechain")) == QJsonValue(true))
             return std::nullopt;
         QStringList texts;
-        for (const QJsonValue &item : line.value(QLatin1String("message")).toObject().value(QLatin1String("content")).toArray()) {
+        for (const QJsonValue &item :
+             line.value(QLatin1String("message")).toObject().value(QLatin1String("content")).toArray()) {
             const QJsonObject o = item.toObject();
-            if (o.value(QLatin1String("type")).toString() == QLatin1String("text") && o.value(QLatin1String("text")).isString())
+            if (o.value(QLatin1String("type")).toString() == QLatin1String("text") &&
+                o.value(QLatin1String("text")).isString())
                 texts.append(o.value(QLatin1String("text")).toString());
         }
         const QString joined = Text::trimSpaceAndLineBreaks(texts.join(QLatin1Char('\n')));
@@ -67,20 +65,18 @@ std::optional<QString> referenceAssistant(const QString &jsonl)
     });
 }
 
-std::optional<QString> referenceTitle(const QString &jsonl)
-{
+std::optional<QString> referenceTitle(const QString &jsonl) {
     return referenceWalk(jsonl, [](const QJsonObject &line) -> std::optional<QString> {
         const QJsonValue title = line.value(QLatin1String("customTitle"));
-        if (line.value(QLatin1String("type")).toString() != QLatin1String("custom-title") || !title.isString() ||
-            title.toString().isEmpty())
+        if (line.value(QLatin1String("type")).toString() != QLatin1String("custom-title") ||
+            !title.isString() || title.toString().isEmpty())
             return std::nullopt;
         return title.toString();
     });
 }
 
 // Every character walked, runs of separators become one space, the ends trimmed (then the cut).
-QString referenceCollapsed(const QString &text)
-{
+QString referenceCollapsed(const QString &text) {
     QString collapsed;
     bool inRun = false;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
@@ -107,8 +103,7 @@ QString referenceCollapsed(const QString &text)
     return Text::trimHorizontalSpace(collapsed);
 }
 
-std::optional<QString> referenceSnippet(const QString &trimmed, int maxLength)
-{
+std::optional<QString> referenceSnippet(const QString &trimmed, int maxLength) {
     if (trimmed.isEmpty())
         return std::nullopt;
     if (Text::graphemeCount(trimmed) > maxLength)
@@ -116,8 +111,7 @@ std::optional<QString> referenceSnippet(const QString &trimmed, int maxLength)
     return trimmed;
 }
 
-void checkSnippet(const std::optional<QString> &snippet, int maxLength)
-{
+void checkSnippet(const std::optional<QString> &snippet, int maxLength) {
     if (!snippet)
         return;
     FUZZ_CHECK(!snippet->isEmpty());
@@ -127,8 +121,7 @@ void checkSnippet(const std::optional<QString> &snippet, int maxLength)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray input(reinterpret_cast<const char *>(data), int(size));
 
     const HookEventDetail d = HookPayload::detail(input);
@@ -142,7 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (d.responseSnippet)
         FUZZ_CHECK(d.responseText.has_value());
     if (d.customTitle)
-        FUZZ_CHECK(d.eventName == QStringLiteral("Stop") || d.eventName == QStringLiteral("UserPromptSubmit"));
+        FUZZ_CHECK(d.eventName == QStringLiteral("Stop") ||
+                   d.eventName == QStringLiteral("UserPromptSubmit"));
     if (d.claudeSessionID)
         FUZZ_CHECK(d.claudeSessionID->size() == 36 && !QUuid::fromString(*d.claudeSessionID).isNull());
     if (!d.eventName)

@@ -17,13 +17,11 @@ using namespace Brindlewick;
 
 namespace {
 
-bool isFinal(const HTTPRequest::ParseResult &r)
-{
+bool isFinal(const HTTPRequest::ParseResult &r) {
     return r.kind() != HTTPRequest::ParseResult::Kind::needMore;
 }
 
-bool sameVerdict(const HTTPRequest::ParseResult &a, const HTTPRequest::ParseResult &b)
-{
+bool sameVerdict(const HTTPRequest::ParseResult &a, const HTTPRequest::ParseResult &b) {
     if (a.kind() != b.kind())
         return false;
     return !a.isComplete() || a.request() == b.request();
@@ -31,8 +29,7 @@ bool sameVerdict(const HTTPRequest::ParseResult &a, const HTTPRequest::ParseResu
 
 // Every prefix of small inputs; for larger ones the prefixes around the end of the head and the
 // end of the input, and a spread in between.
-QVector<qsizetype> prefixLengths(const QByteArray &input)
-{
+QVector<qsizetype> prefixLengths(const QByteArray &input) {
     QVector<qsizetype> lengths;
     const qsizetype size = input.size();
     if (size <= 512) {
@@ -54,8 +51,7 @@ QVector<qsizetype> prefixLengths(const QByteArray &input)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray input(reinterpret_cast<const char *>(data), int(size));
     const HTTPRequest::ParseResult whole = HTTPRequest::parse(input);
 

@@ -11,8 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         const QString path = QFile::decodeName(argv[i]);
@@ -32,7 +31,8 @@ int main(int argc, char **argv)
                 return 2;
             }
             const QByteArray bytes = f.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()),
+                                   size_t(bytes.size()));
             ++count;
         }
     }

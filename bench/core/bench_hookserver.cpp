@@ -19,18 +19,17 @@ using namespace Brindlewick;
 
 namespace {
 int signalPipe[2] = {-1, -1};
-void onSignal(int)
-{
+void onSignal(int) {
     const char c = 1;
     (void)!::write(signalPipe[1], &c, 1);
 }
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     if (argc < 2 || qstrcmp(argv[1], "--serve") != 0) {
-        std::printf("bench_hookserver: run by bench/bench-hookserver.sh (wrk against the server and nginx)\n");
+        std::printf(
+            "bench_hookserver: run by bench/bench-hookserver.sh (wrk against the server and nginx)\n");
         return 0;
     }
     QTemporaryDir dir;
@@ -38,14 +37,14 @@ int main(int argc, char **argv)
         return 1;
     HookHTTPServer server(TokenStore(dir.path() + QStringLiteral("/.claude")));
     quint64 events = 0;
-    auto started = server.start([&events](const QString &, SessionColumn, const QDateTime &, const HookEventDetail &) {
-        ++events;
-    });
+    auto started = server.start(
+        [&events](const QString &, SessionColumn, const QDateTime &, const HookEventDetail &) { ++events; });
     if (!started) {
         std::fprintf(stderr, "start failed: %s\n", qUtf8Printable(started.error().description));
         return 1;
     }
-    std::printf("port=%u\ntoken=%s\nready\n", unsigned(*server.port()), qUtf8Printable(server.tokenStore().tokenURL()));
+    std::printf("port=%u\ntoken=%s\nready\n", unsigned(*server.port()),
+                qUtf8Printable(server.tokenStore().tokenURL()));
     std::fflush(stdout);
 
     if (::pipe(signalPipe) != 0)

@@ -31,14 +31,13 @@ constexpr int maxCardLength = 128;
 // After a resource shortage (no descriptors left) the listener tries again this much later.
 constexpr int acceptRetryMs = 100;
 
-bool isValidCard(const QString &card)
-{
+bool isValidCard(const QString &card) {
     if (card.isEmpty() || card.size() > maxCardLength)
         return false;
     for (const QChar c : card) {
         const ushort u = c.unicode();
-        const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' ||
-                             u == '_';
+        const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+                             u == '-' || u == '_';
         if (!allowed)
             return false;
     }
@@ -46,8 +45,7 @@ bool isValidCard(const QString &card)
 }
 
 // The fixed answers, serialised once.
-const QByteArray &responseBytes(HTTPResponse::Kind kind)
-{
+const QByteArray &responseBytes(HTTPResponse::Kind kind) {
     static const QByteArray ok = HTTPResponse::ok().serialize();
     static const QByteArray badRequest = HTTPResponse::badRequest().serialize();
     static const QByteArray unauthorized = HTTPResponse::unauthorized().serialize();
@@ -74,8 +72,9 @@ const QByteArray &responseBytes(HTTPResponse::Kind kind)
 // one epoll descriptor) and their deadlines.
 class HookServerWorker final : public QObject {
 public:
-    HookServerWorker(HookHTTPServer *server, TokenStore tokenStore) : m_server(server), m_tokenStore(std::move(tokenStore))
-    {
+    HookServerWorker(HookHTTPServer *server, TokenStore tokenStore)
+        : m_server(server)
+        , m_tokenStore(std::move(tokenStore)) {
         m_deadlineTimer.setSingleShot(true);
         m_deadlineTimer.setTimerType(Qt::PreciseTimer);
         connect(&m_deadlineTimer, &QTimer::timeout, this, [this] { onDeadline(); });
@@ -84,16 +83,14 @@ public:
         m_scratch.resize(receiveChunk);
     }
 
-    ~HookServerWorker() override
-    {
+    ~HookServerWorker() override {
         shutdown();
         delete m_epollNotifier;
         if (m_epoll >= 0)
             ::close(m_epoll);
     }
 
-    Result<quint16> listen()
-    {
+    Result<quint16> listen() {
         if (m_epoll < 0) {
             m_epoll = ::epoll_create1(EPOLL_CLOEXEC);
             if (m_epoll < 0)
@@ -128,15 +125,15 @@ public:
 
         const quint16 port = listener->serverPort();
         if (auto written = m_tokenStore.writePort(port); !written)
-            qCCritical(lcHookHTTPServer, "Failed to write port file: %s", qUtf8Printable(written.error().description()));
+            qCCritical(lcHookHTTPServer, "Failed to write port file: %s",
+                       qUtf8Printable(written.error().description()));
         else
             qCInfo(lcHookHTTPServer, "Hook HTTP server listening on 127.0.0.1:%hu", port);
         return port;
     }
 
     // Closes the listener and every connection; the port file goes with the listener.
-    void shutdown()
-    {
+    void shutdown() {
         closeListener();
         while (!m_connections.empty())
             closeConnection(m_connections.begin());
@@ -166,8 +163,7 @@ private:
     static quint64 epollKey(const Connection &c) { return (quint64(c.generation) << 32) | quint32(c.fd); }
     static constexpr quint64 listenerKey = 0xffffffffu;
 
-    void closeListener()
-    {
+    void closeListener() {
         if (!m_listener)
             return;
         m_acceptRetry.stop();
@@ -179,8 +175,7 @@ private:
         m_tokenStore.clearPort();
     }
 
-    void acceptPending()
-    {
+    void acceptPending() {
         for (;;) {
             const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
             if (fd >= 0) {
@@ -214,7 +209,8 @@ private:
                 // Out of descriptors or memory (many idle clients, for one): not a broken listener.
                 // Waiting connections stay queued; accepting resumes once deadlines have freed some.
                 if (!m_starved)
-                    qCWarning(lcHookHTTPServer, "Listener out of resources, accepting again shortly: %s", strerror(errno));
+                    qCWarning(lcHookHTTPServer, "Listener out of resources, accepting again shortly: %s",
+                              strerror(errno));
                 m_starved = true;
                 epoll_event event{};
                 event.data.u64 = listenerKey;
@@ -226,15 +222,15 @@ private:
                 qCCritical(lcHookHTTPServer, "Listener failed: %s", strerror(errno));
                 closeListener();
                 HookHTTPServer *server = m_server;
-                QMetaObject::invokeMethod(server, [server] { server->listenerFailed(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    server, [server] { server->listenerFailed(); }, Qt::QueuedConnection);
                 return;
             }
             }
         }
     }
 
-    void resumeAccepting()
-    {
+    void resumeAccepting() {
         if (!m_listener)
             return;
         epoll_event event{};
@@ -244,8 +240,7 @@ private:
         acceptPending();
     }
 
-    void accept(int fd)
-    {
+    void accept(int fd) {
         // Every connection lives at most this long, whatever it does; connections are accepted in
         // deadline order, so the list's front is always the next to expire.
         Connection c;
@@ -267,8 +262,7 @@ private:
             watch(*still->second, EPOLLIN);
     }
 
-    void onReady()
-    {
+    void onReady() {
         epoll_event events[64];
         const int n = ::epoll_wait(m_epoll, events, 64, 0);
         for (int i = 0; i < n; ++i) {
@@ -290,8 +284,7 @@ private:
         }
     }
 
-    void receive(ConnectionList::iterator it)
-    {
+    void receive(ConnectionList::iterator it) {
         Connection &c = *it;
         const ssize_t n = ::recv(c.fd, m_scratch.data(), size_t(m_scratch.size()), MSG_DONTWAIT);
         if (n < 0) {
@@ -330,7 +323,8 @@ private:
             switch (result.kind()) {
             case HTTPRequest::ParseResult::Kind::complete: {
                 const HTTPRequest &request = result.request();
-                const qint64 used = c.buffer.indexOf("\r\n\r\n") + 4 + (request.body ? request.body->size() : 0);
+                const qint64 used =
+                    c.buffer.indexOf("\r\n\r\n") + 4 + (request.body ? request.body->size() : 0);
                 respond(it, request, !finished && c.buffer.size() > used);
                 return;
             }
@@ -346,8 +340,7 @@ private:
             send(it, HTTPResponse::Kind::badRequest, false); // closed before the request was whole
     }
 
-    void respond(ConnectionList::iterator it, const HTTPRequest &request, bool unreadBytes)
-    {
+    void respond(ConnectionList::iterator it, const HTTPRequest &request, bool unreadBytes) {
         if (request.method == QLatin1String("GET") && request.path == QLatin1String("/v1/health")) {
             send(it, HTTPResponse::Kind::json, unreadBytes);
             return;
@@ -359,8 +352,7 @@ private:
         send(it, HTTPResponse::Kind::notFound, unreadBytes);
     }
 
-    HTTPResponse::Kind handleEvent(const HTTPRequest &request)
-    {
+    HTTPResponse::Kind handleEvent(const HTTPRequest &request) {
         const HookHTTPServer::Credentials credentials = m_server->credentials();
 
         const QString authorization = request.headers.value(QStringLiteral("authorization"));
@@ -372,14 +364,16 @@ private:
         }
 
         const QString card = request.query.value(QStringLiteral("card"));
-        const std::optional<SessionColumn> parsedColumn = sessionColumnFromRaw(request.query.value(QStringLiteral("column")));
+        const std::optional<SessionColumn> parsedColumn =
+            sessionColumnFromRaw(request.query.value(QStringLiteral("column")));
         if (!isValidCard(card) || !parsedColumn) {
             qCWarning(lcHookHTTPServer, "rejected event: invalid card/column query");
             return HTTPResponse::Kind::badRequest;
         }
         const SessionColumn column = parsedColumn.value_or(SessionColumn::working);
 
-        qCDebug(lcHookHTTPServer, "event accepted card=%s column=%s", qUtf8Printable(card), qUtf8Printable(rawValue(column)));
+        qCDebug(lcHookHTTPServer, "event accepted card=%s column=%s", qUtf8Printable(card),
+                qUtf8Printable(rawValue(column)));
         const QDateTime at = QDateTime::currentDateTimeUtc();
         const HookEventDetail detail = HookPayload::detail(request.body);
         if (credentials.hasHandler)
@@ -391,8 +385,7 @@ private:
     // sending, our side is shut down first and what arrives is read and dropped until the client
     // closes or the deadline passes: closing with unread data would reset the connection and the
     // client could lose the answer.
-    void send(ConnectionList::iterator it, HTTPResponse::Kind kind, bool linger)
-    {
+    void send(ConnectionList::iterator it, HTTPResponse::Kind kind, bool linger) {
         Connection &c = *it;
         c.pending = responseBytes(kind);
         c.pendingOffset = 0;
@@ -402,8 +395,7 @@ private:
         write(it);
     }
 
-    void write(ConnectionList::iterator it)
-    {
+    void write(ConnectionList::iterator it) {
         Connection &c = *it;
         while (c.pendingOffset < c.pending.size()) {
             const ssize_t n = ::send(c.fd, c.pending.constData() + c.pendingOffset,
@@ -430,8 +422,7 @@ private:
         watch(c, EPOLLIN);
     }
 
-    void watch(Connection &c, quint32 events)
-    {
+    void watch(Connection &c, quint32 events) {
         epoll_event event{};
         event.events = events;
         event.data.u64 = epollKey(c);
@@ -439,25 +430,23 @@ private:
             c.watched = true;
     }
 
-    void closeConnection(ConnectionList::iterator it)
-    {
+    void closeConnection(ConnectionList::iterator it) {
         // Closing the descriptor also takes it out of the epoll set.
         m_byFd.erase(it->fd);
         ::close(it->fd);
         m_connections.erase(it);
     }
 
-    void armDeadline()
-    {
+    void armDeadline() {
         if (m_connections.empty())
             return;
-        const auto remaining =
-            std::chrono::duration_cast<std::chrono::milliseconds>(m_connections.front().deadline - Clock::now()).count();
+        const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   m_connections.front().deadline - Clock::now())
+                                   .count();
         m_deadlineTimer.start(int(qMax<qint64>(0, remaining)));
     }
 
-    void onDeadline()
-    {
+    void onDeadline() {
         // Expired connections are cut off without an answer.
         const auto now = Clock::now();
         while (!m_connections.empty() && m_connections.front().deadline <= now)
@@ -480,12 +469,11 @@ private:
     QByteArray m_scratch;
 };
 
-HookHTTPServer::HookHTTPServer(TokenStore tokenStore, QObject *parent) : QObject(parent), m_tokenStore(std::move(tokenStore))
-{
-}
+HookHTTPServer::HookHTTPServer(TokenStore tokenStore, QObject *parent)
+    : QObject(parent)
+    , m_tokenStore(std::move(tokenStore)) {}
 
-HookHTTPServer::~HookHTTPServer()
-{
+HookHTTPServer::~HookHTTPServer() {
     stop();
     if (m_thread) {
         m_thread->quit();
@@ -494,14 +482,12 @@ HookHTTPServer::~HookHTTPServer()
     }
 }
 
-HookHTTPServer &HookHTTPServer::shared()
-{
+HookHTTPServer &HookHTTPServer::shared() {
     static HookHTTPServer server(TokenStore::standard());
     return server;
 }
 
-Result<void> HookHTTPServer::start(EventHandler onEvent)
-{
+Result<void> HookHTTPServer::start(EventHandler onEvent) {
     Q_ASSERT(QThread::currentThread() == thread());
     if (m_port)
         return {};
@@ -526,7 +512,8 @@ Result<void> HookHTTPServer::start(EventHandler onEvent)
 
     // The thread is idle whenever no listener exists, so this wait is the length of a bind.
     std::optional<Result<quint16>> listened;
-    QMetaObject::invokeMethod(m_worker, [&] { listened = m_worker->listen(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [&] { listened = m_worker->listen(); }, Qt::BlockingQueuedConnection);
     if (!listened->ok()) {
         QMutexLocker locker(&m_stateLock);
         m_onEvent = nullptr;
@@ -536,30 +523,27 @@ Result<void> HookHTTPServer::start(EventHandler onEvent)
     return {};
 }
 
-void HookHTTPServer::stop()
-{
+void HookHTTPServer::stop() {
     Q_ASSERT(QThread::currentThread() == thread());
     {
         QMutexLocker locker(&m_stateLock);
         m_onEvent = nullptr;
     }
     if (m_worker)
-        QMetaObject::invokeMethod(m_worker, [this] { m_worker->shutdown(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            m_worker, [this] { m_worker->shutdown(); }, Qt::BlockingQueuedConnection);
     m_port.reset();
 }
 
-bool HookHTTPServer::isListening() const
-{
+bool HookHTTPServer::isListening() const {
     return m_port.has_value();
 }
 
-std::optional<quint16> HookHTTPServer::port() const
-{
+std::optional<quint16> HookHTTPServer::port() const {
     return m_port;
 }
 
-bool HookHTTPServer::constantTimeEqual(const QString &a, const QString &b)
-{
+bool HookHTTPServer::constantTimeEqual(const QString &a, const QString &b) {
     const QByteArray x = a.toUtf8();
     const QByteArray y = b.toUtf8();
     if (x.size() != y.size())
@@ -570,14 +554,12 @@ bool HookHTTPServer::constantTimeEqual(const QString &a, const QString &b)
     return difference == 0;
 }
 
-HookHTTPServer::Credentials HookHTTPServer::credentials() const
-{
+HookHTTPServer::Credentials HookHTTPServer::credentials() const {
     QMutexLocker locker(&m_stateLock);
     return Credentials{m_token, bool(m_onEvent)};
 }
 
-void HookHTTPServer::enqueue(AcceptedEvent event)
-{
+void HookHTTPServer::enqueue(AcceptedEvent event) {
     // Events that arrive while a delivery is already on its way join it: one wake-up of the GUI
     // thread serves them all, in the order they were accepted.
     bool post = false;
@@ -588,11 +570,11 @@ void HookHTTPServer::enqueue(AcceptedEvent event)
         m_deliveryPosted = true;
     }
     if (post)
-        QMetaObject::invokeMethod(this, [this] { deliverPending(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { deliverPending(); }, Qt::QueuedConnection);
 }
 
-void HookHTTPServer::deliverPending()
-{
+void HookHTTPServer::deliverPending() {
     QVector<AcceptedEvent> events;
     {
         QMutexLocker locker(&m_pendingLock);
@@ -611,8 +593,7 @@ void HookHTTPServer::deliverPending()
     }
 }
 
-void HookHTTPServer::listenerFailed()
-{
+void HookHTTPServer::listenerFailed() {
     m_port.reset();
 }
 

@@ -40,8 +40,7 @@ struct Event {
     bool onGuiThread;
 };
 
-int connectTo(quint16 port)
-{
+int connectTo(quint16 port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -56,8 +55,7 @@ int connectTo(quint16 port)
     return fd;
 }
 
-void sendAll(int fd, const QByteArray &bytes)
-{
+void sendAll(int fd, const QByteArray &bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::send(fd, bytes.constData() + done, size_t(bytes.size() - done), MSG_NOSIGNAL);
@@ -73,8 +71,7 @@ struct Received {
     qint64 closedAfterMs = -1;
 };
 
-Received readUntilClosed(int fd, const QElapsedTimer &since, int timeoutMs = 8000)
-{
+Received readUntilClosed(int fd, const QElapsedTimer &since, int timeoutMs = 8000) {
     Received r;
     char buffer[65536];
     while (since.elapsed() < timeoutMs) {
@@ -93,8 +90,8 @@ Received readUntilClosed(int fd, const QElapsedTimer &since, int timeoutMs = 800
 
 // One client: connects, sends the chunks (with a pause between them), optionally shuts down its
 // sending side, and reads the whole answer.
-Received exchange(quint16 port, const QVector<QByteArray> &chunks, bool shutdownAfter = true, int pauseMs = 0)
-{
+Received exchange(quint16 port, const QVector<QByteArray> &chunks, bool shutdownAfter = true,
+                  int pauseMs = 0) {
     QElapsedTimer since;
     since.start();
     const int fd = connectTo(port);
@@ -112,13 +109,11 @@ Received exchange(quint16 port, const QVector<QByteArray> &chunks, bool shutdown
     return r;
 }
 
-QByteArray statusLine(const QByteArray &response)
-{
+QByteArray statusLine(const QByteArray &response) {
     return response.left(response.indexOf("\r\n"));
 }
 
-int statusOf(const QByteArray &response)
-{
+int statusOf(const QByteArray &response) {
     const QList<QByteArray> parts = statusLine(response).split(' ');
     return parts.size() > 1 ? parts.at(1).toInt() : 0;
 }
@@ -127,8 +122,7 @@ int statusOf(const QByteArray &response)
 QMutex logLock;
 QStringList serverLog;
 QtMessageHandler previousHandler = nullptr;
-void recordLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
+void recordLog(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     if (context.category && QByteArray(context.category) == lcHookHTTPServer().categoryName()) {
         QMutexLocker locker(&logLock);
         serverLog.append(message);
@@ -137,8 +131,7 @@ void recordLog(QtMsgType type, const QMessageLogContext &context, const QString 
         previousHandler(type, context, message);
 }
 
-QString curlProgram()
-{
+QString curlProgram() {
     return QStringLiteral("curl");
 }
 
@@ -154,15 +147,15 @@ class TestHookHTTPServer : public QObject {
 
     QString claudeDir() const { return m_dir.path() + QStringLiteral("/.claude"); }
 
-    HookHTTPServer::EventHandler recorder()
-    {
-        return [this](const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail) {
+    HookHTTPServer::EventHandler recorder() {
+        return [this](const QString &card, SessionColumn column, const QDateTime &at,
+                      const HookEventDetail &detail) {
             m_events.append(Event{card, column, at, detail, QThread::currentThread() == thread()});
         };
     }
 
-    QByteArray event(const QByteArray &query, const QByteArray &body = {}, const QByteArray &authorization = {})
-    {
+    QByteArray event(const QByteArray &query, const QByteArray &body = {},
+                     const QByteArray &authorization = {}) {
         const QByteArray auth = authorization.isNull() ? "Bearer " + m_token : authorization;
         return "POST /v1/event?" + query + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" +
                (auth.isEmpty() ? QByteArray() : "Authorization: " + auth + "\r\n") +
@@ -170,13 +163,13 @@ class TestHookHTTPServer : public QObject {
     }
 
     // Runs curl against the server; returns the body and the status code.
-    QPair<QByteArray, int> curl(const QStringList &arguments)
-    {
+    QPair<QByteArray, int> curl(const QStringList &arguments) {
         QProcess p;
-        p.start(curlProgram(), QStringList{QStringLiteral("-sS"), QStringLiteral("--noproxy"), QStringLiteral("*"),
-                                           QStringLiteral("--max-time"), QStringLiteral("10"), QStringLiteral("-w"),
-                                           QStringLiteral("\n%{http_code}")} +
-                                   arguments);
+        p.start(curlProgram(),
+                QStringList{QStringLiteral("-sS"), QStringLiteral("--noproxy"), QStringLiteral("*"),
+                            QStringLiteral("--max-time"), QStringLiteral("10"), QStringLiteral("-w"),
+                            QStringLiteral("\n%{http_code}")} +
+                    arguments);
         if (!p.waitForFinished(15000))
             return {};
         const QByteArray out = p.readAllStandardOutput();
@@ -184,25 +177,23 @@ class TestHookHTTPServer : public QObject {
         return {out.left(cut), out.mid(cut + 1).toInt()};
     }
 
-    QString url(const QString &pathAndQuery) const
-    {
+    QString url(const QString &pathAndQuery) const {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(pathAndQuery);
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_dir.isValid());
         // The token is made once; every server of this test finds and reuses it.
         auto token = TokenStore(claudeDir()).loadToken();
         QVERIFY(token.ok());
         m_token = token.value().toLatin1();
-        QLoggingCategory::setFilterRules(QStringLiteral("io.brindlewick.Brindlewick.HookHTTPServer.debug=true"));
+        QLoggingCategory::setFilterRules(
+            QStringLiteral("io.brindlewick.Brindlewick.HookHTTPServer.debug=true"));
         previousHandler = qInstallMessageHandler(&recordLog);
     }
 
-    void init()
-    {
+    void init() {
         m_events.clear();
         m_server = std::make_unique<HookHTTPServer>(TokenStore(claudeDir()));
         QVERIFY(m_server->start(recorder()).ok());
@@ -213,8 +204,7 @@ private Q_SLOTS:
 
     void cleanup() { m_server.reset(); }
 
-    void cleanupTestCase()
-    {
+    void cleanupTestCase() {
         qInstallMessageHandler(previousHandler);
         QMutexLocker locker(&logLock);
         QVERIFY(!serverLog.isEmpty());
@@ -224,24 +214,23 @@ private Q_SLOTS:
         }
     }
 
-    void healthAnswersExactlyAndCloses()
-    {
+    void healthAnswersExactlyAndCloses() {
         const Received r = exchange(m_port, {"GET /v1/health HTTP/1.1\r\n\r\n"}, false);
-        QCOMPARE(r.bytes, QByteArray("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 11\r\n"
-                                     "Connection: close\r\n\r\n{\"ok\":true}"));
+        QCOMPARE(r.bytes,
+                 QByteArray("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 11\r\n"
+                            "Connection: close\r\n\r\n{\"ok\":true}"));
         QVERIFY2(r.closedAfterMs >= 0 && r.closedAfterMs < 2000, "the server closes after its answer");
         QVERIFY(m_events.isEmpty());
     }
 
-    void routesAndRejections_data()
-    {
+    void routesAndRejections_data() {
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         const QByteArray token = m_token;
         const auto post = [&](const QByteArray &query, const QByteArray &auth) -> QByteArray {
-            return "POST /v1/event?" + query + " HTTP/1.1\r\n" + (auth.isEmpty() ? QByteArray() : "Authorization: " + auth + "\r\n") +
-                   "\r\n";
+            return "POST /v1/event?" + query + " HTTP/1.1\r\n" +
+                   (auth.isEmpty() ? QByteArray() : "Authorization: " + auth + "\r\n") + "\r\n";
         };
         const QByteArray bearer = "Bearer " + token;
         const QByteArray unauthorized = R"({"error":"unauthorized"})";
@@ -250,37 +239,48 @@ private Q_SLOTS:
         const QByteArray ok = R"({"ok":true})";
         QTest::newRow("lower-case get health") << QByteArray("get /v1/health HTTP/1.1\r\n\r\n") << 200 << ok;
         QTest::newRow("health ignores token, query and body")
-            << QByteArray("GET /v1/health?card=x HTTP/1.1\r\nAuthorization: Bearer nope\r\nContent-Length: 3\r\n\r\nabc") << 200 << ok;
+            << QByteArray("GET /v1/health?card=x HTTP/1.1\r\nAuthorization: Bearer nope\r\nContent-Length: "
+                          "3\r\n\r\nabc")
+            << 200 << ok;
         QTest::newRow("POST health") << QByteArray("POST /v1/health HTTP/1.1\r\n\r\n") << 404 << notFound;
-        QTest::newRow("GET event") << QByteArray("GET /v1/event?card=abc&column=idle HTTP/1.1\r\n\r\n") << 404 << notFound;
-        QTest::newRow("event with a trailing slash") << QByteArray("POST /v1/event/?card=abc&column=idle HTTP/1.1\r\n\r\n") << 404
-                                                     << notFound;
-        QTest::newRow("path is case-sensitive") << QByteArray("GET /V1/health HTTP/1.1\r\n\r\n") << 404 << notFound;
-        QTest::newRow("percent-encoded path is not decoded") << QByteArray("GET /v1/%68ealth HTTP/1.1\r\n\r\n") << 404 << notFound;
+        QTest::newRow("GET event") << QByteArray("GET /v1/event?card=abc&column=idle HTTP/1.1\r\n\r\n") << 404
+                                   << notFound;
+        QTest::newRow("event with a trailing slash")
+            << QByteArray("POST /v1/event/?card=abc&column=idle HTTP/1.1\r\n\r\n") << 404 << notFound;
+        QTest::newRow("path is case-sensitive")
+            << QByteArray("GET /V1/health HTTP/1.1\r\n\r\n") << 404 << notFound;
+        QTest::newRow("percent-encoded path is not decoded")
+            << QByteArray("GET /v1/%68ealth HTTP/1.1\r\n\r\n") << 404 << notFound;
         QTest::newRow("no authorization") << post("card=abc&column=idle", {}) << 401 << unauthorized;
-        QTest::newRow("lower-case scheme") << post("card=abc&column=idle", "bearer " + token) << 401 << unauthorized;
-        QTest::newRow("two spaces after the scheme") << post("card=abc&column=idle", "Bearer  " + token) << 401 << unauthorized;
-        QTest::newRow("token of another length") << post("card=abc&column=idle", bearer + "x") << 401 << unauthorized;
-        QTest::newRow("token of the same length") << post("card=abc&column=idle", "Bearer " + QByteArray(43, 'A')) << 401
-                                                  << unauthorized;
+        QTest::newRow("lower-case scheme")
+            << post("card=abc&column=idle", "bearer " + token) << 401 << unauthorized;
+        QTest::newRow("two spaces after the scheme")
+            << post("card=abc&column=idle", "Bearer  " + token) << 401 << unauthorized;
+        QTest::newRow("token of another length")
+            << post("card=abc&column=idle", bearer + "x") << 401 << unauthorized;
+        QTest::newRow("token of the same length")
+            << post("card=abc&column=idle", "Bearer " + QByteArray(43, 'A')) << 401 << unauthorized;
         QTest::newRow("scheme only") << post("card=abc&column=idle", "Bearer") << 401 << unauthorized;
-        QTest::newRow("bad query checked after the token") << post("card=a.b&column=Idle", {}) << 401 << unauthorized;
+        QTest::newRow("bad query checked after the token")
+            << post("card=a.b&column=Idle", {}) << 401 << unauthorized;
         QTest::newRow("column Idle") << post("card=abc&column=Idle", bearer) << 400 << badRequest;
         QTest::newRow("column missing") << post("card=abc", bearer) << 400 << badRequest;
         QTest::newRow("column unknown") << post("card=abc&column=done", bearer) << 400 << badRequest;
         QTest::newRow("card missing") << post("column=idle", bearer) << 400 << badRequest;
         QTest::newRow("card empty") << post("card=&column=idle", bearer) << 400 << badRequest;
-        QTest::newRow("card of 129 characters") << post("card=" + QByteArray(129, 'a') + "&column=idle", bearer) << 400
-                                                << badRequest;
+        QTest::newRow("card of 129 characters")
+            << post("card=" + QByteArray(129, 'a') + "&column=idle", bearer) << 400 << badRequest;
         QTest::newRow("card with a full stop") << post("card=a.b&column=idle", bearer) << 400 << badRequest;
-        QTest::newRow("card with a non-ASCII letter") << post("card=%C3%A9&column=idle", bearer) << 400 << badRequest;
-        QTest::newRow("card with a decoded space") << post("card=a%20b&column=idle", bearer) << 400 << badRequest;
+        QTest::newRow("card with a non-ASCII letter")
+            << post("card=%C3%A9&column=idle", bearer) << 400 << badRequest;
+        QTest::newRow("card with a decoded space")
+            << post("card=a%20b&column=idle", bearer) << 400 << badRequest;
         QTest::newRow("card with a plus") << post("card=a+b&column=idle", bearer) << 400 << badRequest;
-        QTest::newRow("card of 128 characters") << post("card=" + QByteArray(128, 'Z') + "&column=working", bearer) << 200 << ok;
+        QTest::newRow("card of 128 characters")
+            << post("card=" + QByteArray(128, 'Z') + "&column=working", bearer) << 200 << ok;
         QTest::newRow("every column: attention") << post("card=a_B-9&column=attention", bearer) << 200 << ok;
     }
-    void routesAndRejections()
-    {
+    void routesAndRejections() {
         QFETCH(QByteArray, request);
         QFETCH(int, status);
         QFETCH(QByteArray, body);
@@ -295,40 +295,44 @@ private Q_SLOTS:
         }
     }
 
-    void hostileRequestsGetTheirStatus_data()
-    {
+    void hostileRequestsGetTheirStatus_data() {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<int>("status");
         for (const HostileRequest &c : hostileRequests(m_token))
             QTest::newRow(c.name) << c.bytes << c.status;
     }
-    void hostileRequestsGetTheirStatus()
-    {
+    void hostileRequestsGetTheirStatus() {
         QFETCH(QByteArray, input);
         QFETCH(int, status);
         QCOMPARE(statusOf(exchange(m_port, {input}).bytes), status);
         if (input.size() <= 4096 && input.size() >= 3) {
             // The same in three pieces that arrive apart.
             const int third = input.size() / 3;
-            const QVector<QByteArray> pieces{input.left(third), input.mid(third, third), input.mid(2 * third)};
+            const QVector<QByteArray> pieces{input.left(third), input.mid(third, third),
+                                             input.mid(2 * third)};
             QCOMPARE(statusOf(exchange(m_port, pieces, true, 30).bytes), status);
         }
     }
 
-    void acceptedEventReachesTheGuiThread()
-    {
+    void acceptedEventReachesTheGuiThread() {
         const QString transcript = m_dir.path() + QStringLiteral("/transcript.jsonl");
-        QVERIFY(QFile::copy(QStringLiteral(BW_SOURCE_DIR "/tests/data/claude-code/tty-transcript-excerpt.jsonl"), transcript));
-        QJsonObject payload = QJsonDocument::fromJson(readFile(QStringLiteral(BW_SOURCE_DIR "/tests/data/claude-code/tty-Stop.json"))).object();
+        QVERIFY(
+            QFile::copy(QStringLiteral(BW_SOURCE_DIR "/tests/data/claude-code/tty-transcript-excerpt.jsonl"),
+                        transcript));
+        QJsonObject payload =
+            QJsonDocument::fromJson(
+                readFile(QStringLiteral(BW_SOURCE_DIR "/tests/data/claude-code/tty-Stop.json")))
+                .object();
         payload[QStringLiteral("transcript_path")] = transcript;
         const QString bodyPath = m_dir.path() + QStringLiteral("/stop.json");
         QVERIFY(writeFile(bodyPath, QJsonDocument(payload).toJson()));
 
         const QDateTime before = QDateTime::currentDateTimeUtc();
-        const auto [body, code] = curl({QStringLiteral("-X"), QStringLiteral("POST"), QStringLiteral("--data-binary"),
-                                        QLatin1Char('@') + bodyPath, QStringLiteral("-H"),
-                                        QStringLiteral("Authorization: Bearer ") + QString::fromLatin1(m_token),
-                                        url(QStringLiteral("/v1/event?card=AB%2DCD&column=attention"))});
+        const auto [body, code] =
+            curl({QStringLiteral("-X"), QStringLiteral("POST"), QStringLiteral("--data-binary"),
+                  QLatin1Char('@') + bodyPath, QStringLiteral("-H"),
+                  QStringLiteral("Authorization: Bearer ") + QString::fromLatin1(m_token),
+                  url(QStringLiteral("/v1/event?card=AB%2DCD&column=attention"))});
         const QDateTime after = QDateTime::currentDateTimeUtc();
         QCOMPARE(code, 200);
         QCOMPARE(body, QByteArray("{\"ok\":true}"));
@@ -344,8 +348,7 @@ private Q_SLOTS:
         QCOMPARE(e.detail.claudeSessionID, QStringLiteral("1f9ec47c-461d-44fc-bb78-e8aeb03989e4"));
     }
 
-    void bodyThatIsNotJsonStillCounts()
-    {
+    void bodyThatIsNotJsonStillCounts() {
         const Received r = exchange(m_port, {event("card=abc&column=idle", "secret-prompt, not JSON")});
         QCOMPARE(statusOf(r.bytes), 200);
         QTRY_COMPARE(m_events.size(), 1);
@@ -353,9 +356,9 @@ private Q_SLOTS:
         QCOMPARE(int(m_events.first().column), int(SessionColumn::idle));
     }
 
-    void requestInManyChunksIsParsedOnceWhole()
-    {
-        const QByteArray body = R"({"hook_event_name":"UserPromptSubmit","prompt":"secret-prompt in pieces"})";
+    void requestInManyChunksIsParsedOnceWhole() {
+        const QByteArray body =
+            R"({"hook_event_name":"UserPromptSubmit","prompt":"secret-prompt in pieces"})";
         const QByteArray request = event("card=chunks&column=working", body);
         QVector<QByteArray> pieces;
         for (int i = 0; i < request.size(); i += 7)
@@ -366,16 +369,15 @@ private Q_SLOTS:
         QCOMPARE(m_events.first().detail.promptSnippet, QStringLiteral("secret-prompt in pieces"));
     }
 
-    void bytesBeyondTheBodyAreIgnored()
-    {
-        const QByteArray request = event("card=extra&column=idle", R"({"hook_event_name":"Notification"})") + "GARBAGE";
+    void bytesBeyondTheBodyAreIgnored() {
+        const QByteArray request =
+            event("card=extra&column=idle", R"({"hook_event_name":"Notification"})") + "GARBAGE";
         QCOMPARE(statusOf(exchange(m_port, {request}, false).bytes), 200);
         QTRY_COMPARE(m_events.size(), 1);
         QCOMPARE(m_events.first().detail.eventName, QStringLiteral("Notification"));
     }
 
-    void clientThatStopsSendingEarlyGets400()
-    {
+    void clientThatStopsSendingEarlyGets400() {
         const QByteArray request = event("card=abc&column=idle", "{\"hook_event_name\":\"Stop\"}");
         const Received r = exchange(m_port, {request.left(request.size() - 5)}, true);
         QCOMPARE(statusOf(r.bytes), 400);
@@ -383,23 +385,22 @@ private Q_SLOTS:
         QVERIFY(m_events.isEmpty());
     }
 
-    void oversizedRequestGets413ThroughCurl()
-    {
+    void oversizedRequestGets413ThroughCurl() {
         // Within the Content-Length limit, but head and body together pass 1 MiB.
         const QString bodyPath = m_dir.path() + QStringLiteral("/big.json");
         QVERIFY(writeFile(bodyPath, QByteArray(int(HookHTTPServer::maxRequestBytes) - 10, ' ')));
-        const auto [body, code] = curl({QStringLiteral("-H"), QStringLiteral("Expect:"), QStringLiteral("--data-binary"),
-                                        QLatin1Char('@') + bodyPath, QStringLiteral("-H"),
-                                        QStringLiteral("Authorization: Bearer ") + QString::fromLatin1(m_token),
-                                        url(QStringLiteral("/v1/event?card=abc&column=idle"))});
+        const auto [body, code] =
+            curl({QStringLiteral("-H"), QStringLiteral("Expect:"), QStringLiteral("--data-binary"),
+                  QLatin1Char('@') + bodyPath, QStringLiteral("-H"),
+                  QStringLiteral("Authorization: Bearer ") + QString::fromLatin1(m_token),
+                  url(QStringLiteral("/v1/event?card=abc&column=idle"))});
         QCOMPARE(code, 413);
         QCOMPARE(body, QByteArray(R"({"error":"payload_too_large"})"));
         QTest::qWait(20);
         QVERIFY(m_events.isEmpty());
     }
 
-    void silentClientIsCutOffAfterFiveSecondsWithoutAnAnswer()
-    {
+    void silentClientIsCutOffAfterFiveSecondsWithoutAnAnswer() {
         QElapsedTimer since;
         since.start();
         const int fd = connectTo(m_port);
@@ -408,11 +409,11 @@ private Q_SLOTS:
         const Received r = readUntilClosed(fd, since);
         ::close(fd);
         QCOMPARE(r.bytes, QByteArray());
-        QVERIFY2(r.closedAfterMs >= 4900 && r.closedAfterMs <= 5800, qPrintable(QString::number(r.closedAfterMs)));
+        QVERIFY2(r.closedAfterMs >= 4900 && r.closedAfterMs <= 5800,
+                 qPrintable(QString::number(r.closedAfterMs)));
     }
 
-    void idleConnectionsDoNotBlockARealPost()
-    {
+    void idleConnectionsDoNotBlockARealPost() {
         QElapsedTimer since;
         since.start();
         QVector<int> idle;
@@ -426,10 +427,10 @@ private Q_SLOTS:
 
         QElapsedTimer post;
         post.start();
-        const auto [body, code] = curl({QStringLiteral("--data-binary"), QStringLiteral(R"({"hook_event_name":"PreToolUse"})"),
-                                        QStringLiteral("-H"),
-                                        QStringLiteral("Authorization: Bearer ") + QString::fromLatin1(m_token),
-                                        url(QStringLiteral("/v1/event?card=busy&column=working"))});
+        const auto [body, code] = curl(
+            {QStringLiteral("--data-binary"), QStringLiteral(R"({"hook_event_name":"PreToolUse"})"),
+             QStringLiteral("-H"), QStringLiteral("Authorization: Bearer ") + QString::fromLatin1(m_token),
+             url(QStringLiteral("/v1/event?card=busy&column=working"))});
         QCOMPARE(code, 200);
         QVERIFY2(post.elapsed() < 2000, qPrintable(QString::number(post.elapsed())));
         QTRY_COMPARE(m_events.size(), 1);
@@ -462,15 +463,18 @@ private Q_SLOTS:
         }
     }
 
-    void startStopAndThePortFile()
-    {
+    void startStopAndThePortFile() {
         const TokenStore files = m_server->tokenStore(); // a copy: the server goes away below
         QCOMPARE(readFile(files.portURL()), QByteArray::number(m_port));
         QVERIFY(m_server->isListening());
 
         // A second start changes nothing, not even the handler.
         int otherCalls = 0;
-        QVERIFY(m_server->start([&](const QString &, SessionColumn, const QDateTime &, const HookEventDetail &) { ++otherCalls; }).ok());
+        QVERIFY(m_server
+                    ->start([&](const QString &, SessionColumn, const QDateTime &, const HookEventDetail &) {
+                        ++otherCalls;
+                    })
+                    .ok());
         QCOMPARE(*m_server->port(), m_port);
         QCOMPARE(statusOf(exchange(m_port, {event("card=one&column=idle")}).bytes), 200);
         QTRY_COMPARE(m_events.size(), 1);
@@ -496,8 +500,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(files.portURL()));
     }
 
-    void stopClosesOpenConnections()
-    {
+    void stopClosesOpenConnections() {
         const int fd = connectTo(m_port);
         QVERIFY(fd >= 0);
         sendAll(fd, "GET /v1/health HTTP/1.1\r\n");
@@ -511,8 +514,7 @@ private Q_SLOTS:
         QVERIFY(r.closedAfterMs >= 0 && r.closedAfterMs < 1000);
     }
 
-    void eventsAcceptedBeforeStopAreNotHandedOnAfterIt()
-    {
+    void eventsAcceptedBeforeStopAreNotHandedOnAfterIt() {
         // The answer comes after the event was queued for the GUI thread; stopping before the GUI
         // thread gets to it drops it.
         QCOMPARE(statusOf(exchange(m_port, {event("card=late&column=idle")}).bytes), 200);
@@ -521,8 +523,7 @@ private Q_SLOTS:
         QVERIFY(m_events.isEmpty());
     }
 
-    void runningOutOfDescriptorsOnlyPausesAccepting()
-    {
+    void runningOutOfDescriptorsOnlyPausesAccepting() {
         // This process holds both ends: with every descriptor taken by the clients, the server's
         // accept fails with EMFILE.
         rlimit original{};
@@ -531,7 +532,8 @@ private Q_SLOTS:
         low.rlim_cur = 256;
         QVERIFY(::setrlimit(RLIMIT_NOFILE, &low) == 0);
         QVector<int> filler;
-        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0; fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
+        for (int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC); fd >= 0;
+             fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC))
             filler.append(fd);
         for (int i = 0; i < 5; ++i)
             ::close(filler.takeLast());
@@ -560,8 +562,7 @@ private Q_SLOTS:
             ::close(fd);
     }
 
-    void startFailsWhenTheTokenCannotBeWritten()
-    {
+    void startFailsWhenTheTokenCannotBeWritten() {
         const QString blocked = m_dir.path() + QStringLiteral("/blocked");
         QVERIFY(writeFile(blocked, "a file where the folder should be"));
         HookHTTPServer server{TokenStore(blocked + QStringLiteral("/.claude"))};
