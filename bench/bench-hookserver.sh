@@ -2,9 +2,10 @@
 # The hook server under load, side by side with nginx in the same run: `POST /v1/event` with one
 # connection per request (wrk, "Connection: close") at 1, 8 and 64 connections against the real
 # server (bench_hookserver, with a token folder of its own) and against nginx (one worker,
-# `return 200` with an 11-byte body). Prints requests/s, p50 and p99 for both and the ratio, then the
-# server's resident memory before and after 100,000 requests. Everything listens on 127.0.0.1 and is
-# started and stopped here by its pid.
+# `return 200` with an 11-byte body), taking turns in three rounds (BENCH_DURATION each, default 5s).
+# Prints the median requests/s, p50 and p99 for both, the errors and the ratio, then the server's
+# resident memory before and after 100,000 requests (BENCH_REQUESTS) and after as many again.
+# Everything listens on 127.0.0.1 and is started and stopped here by its pid.
 set -uo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
