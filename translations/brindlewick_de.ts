@@ -10,6 +10,7 @@
     <message><source>Claude Code フック</source><translation>Claude-Code-Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Ersteinrichtung der Claude-Code-Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude arbeitet</translation></message>
+    <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git wurde nicht gefunden. Installieren Sie git und prüfen Sie, ob es im PATH liegt.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks ist kein Objekt</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ ist kein Array von Objekten</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json ist ungültig</translation></message>
@@ -47,9 +48,12 @@
     <message><source>一般</source><translation>Allgemein</translation></message>
     <message><source>今はしない</source><translation>Jetzt nicht</translation></message>
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
+    <message><source>作業フォルダ「%@」がありません。</source><translation>Der Arbeitsordner „%@“ existiert nicht.</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
+    <message><source>子プロセスを起動できませんでした: %@</source><translation>Der Kindprozess konnte nicht gestartet werden: %@</translation></message>
+    <message><source>実行ファイル「%@」が見つかりません。</source><translation>Das Programm „%@“ wurde nicht gefunden.</translation></message>
     <message><source>対応が必要</source><translation>Aktion erforderlich</translation></message>
     <message><source>導入済み</source><translation>Installiert</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>

@@ -10,6 +10,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
+    <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git could not be found. Install git and make sure it is on your PATH.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json is invalid</translation></message>
@@ -47,9 +48,12 @@
     <message><source>一般</source><translation>General</translation></message>
     <message><source>今はしない</source><translation>Not Now</translation></message>
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
+    <message><source>作業フォルダ「%@」がありません。</source><translation>The working folder “%@” does not exist.</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
+    <message><source>子プロセスを起動できませんでした: %@</source><translation>The child process could not be started: %@</translation></message>
+    <message><source>実行ファイル「%@」が見つかりません。</source><translation>The program “%@” could not be found.</translation></message>
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>

@@ -10,6 +10,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
     <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
+    <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git을 찾을 수 없습니다. git을 설치하고 PATH에 포함되어 있는지 확인하세요.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks가 object가 아닙니다</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@이(가) object 배열이 아닙니다</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json이 올바르지 않음</translation></message>
@@ -47,9 +48,12 @@
     <message><source>一般</source><translation>일반</translation></message>
     <message><source>今はしない</source><translation>나중에</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
+    <message><source>作業フォルダ「%@」がありません。</source><translation>작업 폴더 “%@”이(가) 없습니다.</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
+    <message><source>子プロセスを起動できませんでした: %@</source><translation>하위 프로세스를 시작할 수 없습니다: %@</translation></message>
+    <message><source>実行ファイル「%@」が見つかりません。</source><translation>실행 파일 “%@”을(를) 찾을 수 없습니다.</translation></message>
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
     <message><source>導入済み</source><translation>설치됨</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
