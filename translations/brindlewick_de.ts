@@ -23,14 +23,19 @@
     <message><source>あなたの番</source><translation>Du bist dran</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Auf keine Sitzung angewendet (unbekannte Card oder veraltetes Ereignis)</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Wechselt die Sprache der App-Texte. „System folgen“ richtet sich nach der Spracheinstellung des Betriebssystems.</translation></message>
+    <message><source>イエロー</source><translation>Gelb</translation></message>
     <message><source>ウインドウ</source><translation>Fenster</translation></message>
+    <message><source>オレンジ</source><translation>Orange</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>Damit jede Karte „Wer ist gerade dran?“ selbst umschaltet, fügt Brindlewick seine Hooks zu ~/.claude/settings.json hinzu.&#10;&#10;• Bestehende Einstellungen und Hooks anderer Werkzeuge bleiben unverändert.&#10;• Vorher wird automatisch eine Sicherung angelegt.&#10;• Mit „Jetzt nicht“ erscheint dieser Hinweis nicht wieder. Auf der Seite „Hooks“ der Einstellungen lassen sich die Hooks jederzeit installieren oder entfernen.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Karten wechseln ihre Spalte selbst über Hooks in ~/.claude/settings.json. Die Installation fügt vier Ereignissen (Prompt-Eingabe, Werkzeugaufruf, Benachrichtigung, Stopp) den Hook von Brindlewick hinzu. Bestehende Einstellungen und Hooks anderer Werkzeuge bleiben unverändert; vorher wird automatisch eine Sicherung angelegt.</translation></message>
     <message><source>キャンセル</source><translation>Abbrechen</translation></message>
+    <message><source>グリーン</source><translation>Grün</translation></message>
+    <message><source>グレー</source><translation>Grau</translation></message>
     <message><source>コピーしました</source><translation>Kopiert</translation></message>
     <message><source>システムに従う</source><translation>System folgen</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>Die Sitzung wartet auf eine Eingabe.</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
+    <message><source>パープル</source><translation>Lila</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
@@ -38,18 +43,23 @@
     <message><source>フックを導入</source><translation>Hooks installieren</translation></message>
     <message><source>フックを除去</source><translation>Hooks entfernen</translation></message>
     <message><source>フックログ</source><translation>Hook-Protokoll</translation></message>
+    <message><source>ブルー</source><translation>Blau</translation></message>
     <message><source>プロジェクト</source><translation>Projekte</translation></message>
     <message><source>プロジェクトがありません</source><translation>Keine Projekte</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Projekt nicht gefunden</translation></message>
+    <message><source>プロジェクトの保存に失敗しました: %@</source><translation>Das Projekt konnte nicht gespeichert werden: %@</translation></message>
+    <message><source>プロジェクト名を入力してください。</source><translation>Bitte geben Sie einen Projektnamen ein.</translation></message>
     <message><source>ヘルプ</source><translation>Hilfe</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Board anzeigen</translation></message>
+    <message><source>レッド</source><translation>Rot</translation></message>
     <message><source>ログなし</source><translation>Keine Einträge</translation></message>
     <message><source>一般</source><translation>Allgemein</translation></message>
     <message><source>今はしない</source><translation>Jetzt nicht</translation></message>
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>Der Arbeitsordner „%@“ existiert nicht.</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
+    <message><source>保存に失敗しました: %@</source><translation>Speichern fehlgeschlagen: %@</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>Der Kindprozess konnte nicht gestartet werden: %@</translation></message>
@@ -57,6 +67,7 @@
     <message><source>対応が必要</source><translation>Aktion erforderlich</translation></message>
     <message><source>導入済み</source><translation>Installiert</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
+    <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Die vorhandenen Projekte konnten nicht geladen werden: %@</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
@@ -68,6 +79,7 @@
     <message><source>要確認</source><translation>Zu prüfen</translation></message>
     <message><source>設定</source><translation>Einstellungen</translation></message>
     <message><source>設定…</source><translation>Einstellungen …</translation></message>
+    <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>Der Pfad des gewählten Ordners konnte nicht aufgelöst werden. Bitte wählen Sie einen anderen Ordner.</translation></message>
     <message><source>開く</source><translation>Öffnen</translation></message>
     <message><source>）</source><translation>)</translation></message>
 </context>

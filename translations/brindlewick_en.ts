@@ -23,14 +23,19 @@
     <message><source>あなたの番</source><translation>Your turn</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Not applied to any session (unknown card or stale event)</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Switches the language of the app's texts. “Follow the system” uses the operating system's language setting.</translation></message>
+    <message><source>イエロー</source><translation>Yellow</translation></message>
     <message><source>ウインドウ</source><translation>Window</translation></message>
+    <message><source>オレンジ</source><translation>Orange</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>To switch each card's “whose turn is it?” automatically, Brindlewick adds its hooks to ~/.claude/settings.json.&#10;&#10;• Existing settings and other tools' hooks are not changed.&#10;• A backup is made automatically before anything is added.&#10;• If you choose “Not Now”, this prompt will not appear again. You can install or remove the hooks at any time on the “Hooks” page of the preferences.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Cards move between columns by themselves through hooks in ~/.claude/settings.json. Installing adds Brindlewick's hook to four events (prompt submission, tool use, notification, stop). Existing settings and other tools' hooks are left unchanged, and a backup is made automatically before anything is added.</translation></message>
     <message><source>キャンセル</source><translation>Cancel</translation></message>
+    <message><source>グリーン</source><translation>Green</translation></message>
+    <message><source>グレー</source><translation>Grey</translation></message>
     <message><source>コピーしました</source><translation>Copied</translation></message>
     <message><source>システムに従う</source><translation>Follow the system</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>The session is waiting for input.</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
+    <message><source>パープル</source><translation>Purple</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
@@ -38,18 +43,23 @@
     <message><source>フックを導入</source><translation>Install Hooks</translation></message>
     <message><source>フックを除去</source><translation>Remove Hooks</translation></message>
     <message><source>フックログ</source><translation>Hook Log</translation></message>
+    <message><source>ブルー</source><translation>Blue</translation></message>
     <message><source>プロジェクト</source><translation>Projects</translation></message>
     <message><source>プロジェクトがありません</source><translation>No Projects</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Project Not Found</translation></message>
+    <message><source>プロジェクトの保存に失敗しました: %@</source><translation>Saving the project failed: %@</translation></message>
+    <message><source>プロジェクト名を入力してください。</source><translation>Please enter a project name.</translation></message>
     <message><source>ヘルプ</source><translation>Help</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Show Board</translation></message>
+    <message><source>レッド</source><translation>Red</translation></message>
     <message><source>ログなし</source><translation>No entries</translation></message>
     <message><source>一般</source><translation>General</translation></message>
     <message><source>今はしない</source><translation>Not Now</translation></message>
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>The working folder “%@” does not exist.</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
+    <message><source>保存に失敗しました: %@</source><translation>Saving failed: %@</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>The child process could not be started: %@</translation></message>
@@ -57,6 +67,7 @@
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
+    <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Loading the existing projects failed: %@</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
@@ -68,6 +79,7 @@
     <message><source>要確認</source><translation>Needs Review</translation></message>
     <message><source>設定</source><translation>Preferences</translation></message>
     <message><source>設定…</source><translation>Preferences…</translation></message>
+    <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>The path of the chosen folder could not be resolved. Please choose another folder.</translation></message>
     <message><source>開く</source><translation>Open</translation></message>
     <message><source>）</source><translation>)</translation></message>
 </context>

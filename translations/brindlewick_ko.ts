@@ -23,14 +23,19 @@
     <message><source>あなたの番</source><translation>당신 차례</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>어떤 세션에도 반영되지 않았습니다 (알 수 없는 card 또는 오래된 이벤트)</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>앱의 표시 언어를 바꿉니다. “시스템 설정 따르기”는 운영 체제의 언어 설정을 따릅니다.</translation></message>
+    <message><source>イエロー</source><translation>노란색</translation></message>
     <message><source>ウインドウ</source><translation>창</translation></message>
+    <message><source>オレンジ</source><translation>주황색</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>카드의 “지금 누구 차례?”를 자동으로 바꾸기 위해 ~/.claude/settings.json에 Brindlewick 훅을 추가합니다.&#10;&#10;・기존 설정이나 다른 도구의 훅은 바꾸지 않습니다.&#10;・추가하기 전에 자동으로 백업을 만듭니다.&#10;・“나중에”를 선택하면 이 안내는 다음부터 표시되지 않습니다. 설정 창의 “훅”에서 언제든지 설치하거나 제거할 수 있습니다.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>카드의 자동 열 이동은 ~/.claude/settings.json의 훅으로 동작합니다. 설치하면 4가지 이벤트(프롬프트 전송·도구 실행·알림·정지)에 Brindlewick 훅을 추가합니다. 기존 설정이나 다른 도구의 훅은 바꾸지 않으며, 추가하기 전에 자동으로 백업을 만듭니다.</translation></message>
     <message><source>キャンセル</source><translation>취소</translation></message>
+    <message><source>グリーン</source><translation>초록색</translation></message>
+    <message><source>グレー</source><translation>회색</translation></message>
     <message><source>コピーしました</source><translation>복사했습니다</translation></message>
     <message><source>システムに従う</source><translation>시스템 설정 따르기</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>세션이 입력을 기다리고 있습니다.</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
+    <message><source>パープル</source><translation>보라색</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
     <message><source>フック</source><translation>훅</translation></message>
@@ -38,18 +43,23 @@
     <message><source>フックを導入</source><translation>훅 설치</translation></message>
     <message><source>フックを除去</source><translation>훅 제거</translation></message>
     <message><source>フックログ</source><translation>훅 로그</translation></message>
+    <message><source>ブルー</source><translation>파란색</translation></message>
     <message><source>プロジェクト</source><translation>프로젝트</translation></message>
     <message><source>プロジェクトがありません</source><translation>프로젝트 없음</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>프로젝트를 찾을 수 없음</translation></message>
+    <message><source>プロジェクトの保存に失敗しました: %@</source><translation>프로젝트를 저장하지 못했습니다: %@</translation></message>
+    <message><source>プロジェクト名を入力してください。</source><translation>프로젝트 이름을 입력하세요.</translation></message>
     <message><source>ヘルプ</source><translation>도움말</translation></message>
     <message><source>ボード</source><translation>보드</translation></message>
     <message><source>ボードを表示</source><translation>보드 보기</translation></message>
+    <message><source>レッド</source><translation>빨간색</translation></message>
     <message><source>ログなし</source><translation>로그 없음</translation></message>
     <message><source>一般</source><translation>일반</translation></message>
     <message><source>今はしない</source><translation>나중에</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>작업 폴더 “%@”이(가) 없습니다.</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
+    <message><source>保存に失敗しました: %@</source><translation>저장하지 못했습니다: %@</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>하위 프로세스를 시작할 수 없습니다: %@</translation></message>
@@ -57,6 +67,7 @@
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
     <message><source>導入済み</source><translation>설치됨</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
+    <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>기존 프로젝트를 불러오지 못했습니다: %@</translation></message>
     <message><source>未導入</source><translation>설치 안 됨</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
     <message><source>状態</source><translation>상태</translation></message>
@@ -68,6 +79,7 @@
     <message><source>要確認</source><translation>확인 필요</translation></message>
     <message><source>設定</source><translation>설정</translation></message>
     <message><source>設定…</source><translation>설정…</translation></message>
+    <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>선택한 폴더의 경로를 확인할 수 없습니다. 다른 폴더를 선택하세요.</translation></message>
     <message><source>開く</source><translation>열기</translation></message>
     <message><source>）</source><translation>)</translation></message>
 </context>
