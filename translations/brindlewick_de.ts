@@ -10,6 +10,7 @@
     <message><source>Claude Code フック</source><translation>Claude-Code-Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Ersteinrichtung der Claude-Code-Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude arbeitet</translation></message>
+    <message><source>OK</source><translation>OK</translation></message>
     <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git wurde nicht gefunden. Installieren Sie git und prüfen Sie, ob es im PATH liegt.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks ist kein Objekt</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ ist kein Array von Objekten</translation></message>
@@ -18,10 +19,16 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>Der Aufbau von settings.json entspricht nicht der Erwartung (%@). Die Änderung wurde aus Sicherheitsgründen abgebrochen.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Korrigiere settings.json von Hand und klicke dann auf „Erneut prüfen“.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json konnte nicht gelesen werden</translation></message>
+    <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>Der Worktree konnte nicht angelegt werden. Prüfen Sie das git-Repository oder den Datenträger.</translation></message>
+    <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>Der Ordner für den Worktree konnte nicht angelegt werden.</translation></message>
     <message><source>「</source><translation>„</translation></message>
+    <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>„%@“ hat %lld laufende oder Worktree-Sitzungen. Schließen Sie diese Sitzungen zuerst (dabei werden auch ihre Worktrees aufgeräumt).</translation></message>
+    <message><source>「%@」は既に追加済みです</source><translation>„%@“ wurde bereits hinzugefügt</translation></message>
+    <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>„%@“ wird gelöscht, zusammen mit %lld Sitzungen, %lld Aufgaben und %lld Notizen. Dies kann nicht rückgängig gemacht werden.</translation></message>
     <message><source>」をコピー</source><translation>“ kopieren</translation></message>
     <message><source>あなたの番</source><translation>Du bist dran</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Auf keine Sitzung angewendet (unbekannte Card oder veraltetes Ereignis)</translation></message>
+    <message><source>なし</source><translation>Keine</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Wechselt die Sprache der App-Texte. „System folgen“ richtet sich nach der Spracheinstellung des Betriebssystems.</translation></message>
     <message><source>イエロー</source><translation>Gelb</translation></message>
     <message><source>ウインドウ</source><translation>Fenster</translation></message>
@@ -38,6 +45,7 @@
     <message><source>パープル</source><translation>Lila</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
+    <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Wählen Sie einen Ordner, um ein Projekt hinzuzufügen (ein git-Repository wird mit seinem Stammordner hinzugefügt).</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
     <message><source>フックを再導入</source><translation>Hooks neu installieren</translation></message>
     <message><source>フックを導入</source><translation>Hooks installieren</translation></message>
@@ -47,26 +55,41 @@
     <message><source>プロジェクト</source><translation>Projekte</translation></message>
     <message><source>プロジェクトがありません</source><translation>Keine Projekte</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Projekt nicht gefunden</translation></message>
+    <message><source>プロジェクトのフォルダを選択してください</source><translation>Wählen Sie den Ordner des Projekts</translation></message>
     <message><source>プロジェクトの保存に失敗しました: %@</source><translation>Das Projekt konnte nicht gespeichert werden: %@</translation></message>
+    <message><source>プロジェクトを削除</source><translation>Projekt löschen</translation></message>
+    <message><source>プロジェクトを追加</source><translation>Projekt hinzufügen</translation></message>
+    <message><source>プロジェクトを追加できません</source><translation>Das Projekt kann nicht hinzugefügt werden</translation></message>
+    <message><source>プロジェクト名</source><translation>Projektname</translation></message>
     <message><source>プロジェクト名を入力してください。</source><translation>Bitte geben Sie einen Projektnamen ein.</translation></message>
+    <message><source>プロジェクト名を変更</source><translation>Projekt umbenennen</translation></message>
     <message><source>ヘルプ</source><translation>Hilfe</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Board anzeigen</translation></message>
     <message><source>レッド</source><translation>Rot</translation></message>
     <message><source>ログなし</source><translation>Keine Einträge</translation></message>
     <message><source>一般</source><translation>Allgemein</translation></message>
+    <message><source>上へ移動</source><translation>Nach oben</translation></message>
+    <message><source>下へ移動</source><translation>Nach unten</translation></message>
     <message><source>今はしない</source><translation>Jetzt nicht</translation></message>
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>Der Arbeitsordner „%@“ existiert nicht.</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>Speichern fehlgeschlagen: %@</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
+    <message><source>削除</source><translation>Löschen</translation></message>
+    <message><source>削除…</source><translation>Löschen…</translation></message>
+    <message><source>削除できません</source><translation>Löschen nicht möglich</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
+    <message><source>名前を変更…</source><translation>Umbenennen…</translation></message>
+    <message><source>変更</source><translation>Ändern</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>Der Kindprozess konnte nicht gestartet werden: %@</translation></message>
     <message><source>実行ファイル「%@」が見つかりません。</source><translation>Das Programm „%@“ wurde nicht gefunden.</translation></message>
     <message><source>対応が必要</source><translation>Aktion erforderlich</translation></message>
     <message><source>導入済み</source><translation>Installiert</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
+    <message><source>操作に失敗しました</source><translation>Der Vorgang ist fehlgeschlagen</translation></message>
+    <message><source>新しいプロジェクト名を入力してください。</source><translation>Geben Sie den neuen Projektnamen ein.</translation></message>
     <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Die vorhandenen Projekte konnten nicht geladen werden: %@</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
@@ -74,11 +97,13 @@
     <message><source>確認済み</source><translation>Geprüft</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>Alle laufenden Sitzungen (ihre claude-Prozesse) werden beendet.</translation></message>
     <message><source>終了する</source><translation>Beenden</translation></message>
+    <message><source>色</source><translation>Farbe</translation></message>
     <message><source>表示</source><translation>Ansicht</translation></message>
     <message><source>表示言語</source><translation>Anzeigesprache</translation></message>
     <message><source>要確認</source><translation>Zu prüfen</translation></message>
     <message><source>設定</source><translation>Einstellungen</translation></message>
     <message><source>設定…</source><translation>Einstellungen …</translation></message>
+    <message><source>追加</source><translation>Hinzufügen</translation></message>
     <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>Der Pfad des gewählten Ordners konnte nicht aufgelöst werden. Bitte wählen Sie einen anderen Ordner.</translation></message>
     <message><source>開く</source><translation>Öffnen</translation></message>
     <message><source>）</source><translation>)</translation></message>

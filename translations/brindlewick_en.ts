@@ -10,6 +10,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
+    <message><source>OK</source><translation>OK</translation></message>
     <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git could not be found. Install git and make sure it is on your PATH.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
@@ -18,10 +19,16 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>The structure of settings.json is not as expected (%@). The change was cancelled for safety.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Fix settings.json by hand, then press “Check Again”.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json could not be read</translation></message>
+    <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>Creating the worktree failed. Check the git repository or the disk.</translation></message>
+    <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>The folder for the worktree could not be created.</translation></message>
     <message><source>「</source><translation>“</translation></message>
+    <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>“%@” has %lld running or worktree sessions. Close those sessions first (closing them also cleans up their worktrees).</translation></message>
+    <message><source>「%@」は既に追加済みです</source><translation>“%@” has already been added</translation></message>
+    <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>“%@” will be deleted, together with %lld sessions, %lld tasks and %lld memos. This cannot be undone.</translation></message>
     <message><source>」をコピー</source><translation>” – copy</translation></message>
     <message><source>あなたの番</source><translation>Your turn</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Not applied to any session (unknown card or stale event)</translation></message>
+    <message><source>なし</source><translation>None</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Switches the language of the app's texts. “Follow the system” uses the operating system's language setting.</translation></message>
     <message><source>イエロー</source><translation>Yellow</translation></message>
     <message><source>ウインドウ</source><translation>Window</translation></message>
@@ -38,6 +45,7 @@
     <message><source>パープル</source><translation>Purple</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
+    <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Choose a folder to add a project (a git repository is added at its root).</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
     <message><source>フックを再導入</source><translation>Reinstall Hooks</translation></message>
     <message><source>フックを導入</source><translation>Install Hooks</translation></message>
@@ -47,26 +55,41 @@
     <message><source>プロジェクト</source><translation>Projects</translation></message>
     <message><source>プロジェクトがありません</source><translation>No Projects</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Project Not Found</translation></message>
+    <message><source>プロジェクトのフォルダを選択してください</source><translation>Choose the project’s folder</translation></message>
     <message><source>プロジェクトの保存に失敗しました: %@</source><translation>Saving the project failed: %@</translation></message>
+    <message><source>プロジェクトを削除</source><translation>Delete Project</translation></message>
+    <message><source>プロジェクトを追加</source><translation>Add Project</translation></message>
+    <message><source>プロジェクトを追加できません</source><translation>The project cannot be added</translation></message>
+    <message><source>プロジェクト名</source><translation>Project name</translation></message>
     <message><source>プロジェクト名を入力してください。</source><translation>Please enter a project name.</translation></message>
+    <message><source>プロジェクト名を変更</source><translation>Rename Project</translation></message>
     <message><source>ヘルプ</source><translation>Help</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Show Board</translation></message>
     <message><source>レッド</source><translation>Red</translation></message>
     <message><source>ログなし</source><translation>No entries</translation></message>
     <message><source>一般</source><translation>General</translation></message>
+    <message><source>上へ移動</source><translation>Move Up</translation></message>
+    <message><source>下へ移動</source><translation>Move Down</translation></message>
     <message><source>今はしない</source><translation>Not Now</translation></message>
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>The working folder “%@” does not exist.</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>Saving failed: %@</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
+    <message><source>削除</source><translation>Delete</translation></message>
+    <message><source>削除…</source><translation>Delete…</translation></message>
+    <message><source>削除できません</source><translation>Cannot delete</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
+    <message><source>名前を変更…</source><translation>Rename…</translation></message>
+    <message><source>変更</source><translation>Rename</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>The child process could not be started: %@</translation></message>
     <message><source>実行ファイル「%@」が見つかりません。</source><translation>The program “%@” could not be found.</translation></message>
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
+    <message><source>操作に失敗しました</source><translation>The operation failed</translation></message>
+    <message><source>新しいプロジェクト名を入力してください。</source><translation>Enter the new project name.</translation></message>
     <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Loading the existing projects failed: %@</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
@@ -74,11 +97,13 @@
     <message><source>確認済み</source><translation>Reviewed</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>
     <message><source>終了する</source><translation>Quit</translation></message>
+    <message><source>色</source><translation>Color</translation></message>
     <message><source>表示</source><translation>View</translation></message>
     <message><source>表示言語</source><translation>Display language</translation></message>
     <message><source>要確認</source><translation>Needs Review</translation></message>
     <message><source>設定</source><translation>Preferences</translation></message>
     <message><source>設定…</source><translation>Preferences…</translation></message>
+    <message><source>追加</source><translation>Add</translation></message>
     <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>The path of the chosen folder could not be resolved. Please choose another folder.</translation></message>
     <message><source>開く</source><translation>Open</translation></message>
     <message><source>）</source><translation>)</translation></message>

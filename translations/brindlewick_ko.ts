@@ -10,6 +10,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
     <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
+    <message><source>OK</source><translation>확인</translation></message>
     <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git을 찾을 수 없습니다. git을 설치하고 PATH에 포함되어 있는지 확인하세요.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks가 object가 아닙니다</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@이(가) object 배열이 아닙니다</translation></message>
@@ -18,10 +19,16 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>settings.json의 구조가 예상과 다릅니다(%@). 안전을 위해 변경을 중단했습니다.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>settings.json을 직접 수정한 다음 “다시 확인”을 누르세요.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json을 읽을 수 없습니다</translation></message>
+    <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>worktree를 만들지 못했습니다. git 저장소나 디스크 상태를 확인하세요.</translation></message>
+    <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>worktree용 디렉터리를 만들 수 없습니다.</translation></message>
     <message><source>「</source><translation>“</translation></message>
+    <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>“%@”에 실행 중이거나 worktree를 쓰는 세션이 %lld개 있습니다. 먼저 그 세션들을 닫으세요(닫으면 worktree도 정리됩니다).</translation></message>
+    <message><source>「%@」は既に追加済みです</source><translation>“%@”은(는) 이미 추가되어 있습니다</translation></message>
+    <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>“%@”을(를) 삭제합니다. 세션 %lld개, 작업 %lld개, 메모 %lld개도 함께 삭제됩니다. 되돌릴 수 없습니다.</translation></message>
     <message><source>」をコピー</source><translation>” 복사</translation></message>
     <message><source>あなたの番</source><translation>당신 차례</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>어떤 세션에도 반영되지 않았습니다 (알 수 없는 card 또는 오래된 이벤트)</translation></message>
+    <message><source>なし</source><translation>없음</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>앱의 표시 언어를 바꿉니다. “시스템 설정 따르기”는 운영 체제의 언어 설정을 따릅니다.</translation></message>
     <message><source>イエロー</source><translation>노란색</translation></message>
     <message><source>ウインドウ</source><translation>창</translation></message>
@@ -38,6 +45,7 @@
     <message><source>パープル</source><translation>보라색</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
+    <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>폴더를 선택해 프로젝트를 추가합니다(git 저장소라면 루트로 묶습니다).</translation></message>
     <message><source>フック</source><translation>훅</translation></message>
     <message><source>フックを再導入</source><translation>훅 다시 설치</translation></message>
     <message><source>フックを導入</source><translation>훅 설치</translation></message>
@@ -47,26 +55,41 @@
     <message><source>プロジェクト</source><translation>프로젝트</translation></message>
     <message><source>プロジェクトがありません</source><translation>프로젝트 없음</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>프로젝트를 찾을 수 없음</translation></message>
+    <message><source>プロジェクトのフォルダを選択してください</source><translation>프로젝트 폴더를 선택하세요</translation></message>
     <message><source>プロジェクトの保存に失敗しました: %@</source><translation>프로젝트를 저장하지 못했습니다: %@</translation></message>
+    <message><source>プロジェクトを削除</source><translation>프로젝트 삭제</translation></message>
+    <message><source>プロジェクトを追加</source><translation>프로젝트 추가</translation></message>
+    <message><source>プロジェクトを追加できません</source><translation>프로젝트를 추가할 수 없습니다</translation></message>
+    <message><source>プロジェクト名</source><translation>프로젝트 이름</translation></message>
     <message><source>プロジェクト名を入力してください。</source><translation>프로젝트 이름을 입력하세요.</translation></message>
+    <message><source>プロジェクト名を変更</source><translation>프로젝트 이름 변경</translation></message>
     <message><source>ヘルプ</source><translation>도움말</translation></message>
     <message><source>ボード</source><translation>보드</translation></message>
     <message><source>ボードを表示</source><translation>보드 보기</translation></message>
     <message><source>レッド</source><translation>빨간색</translation></message>
     <message><source>ログなし</source><translation>로그 없음</translation></message>
     <message><source>一般</source><translation>일반</translation></message>
+    <message><source>上へ移動</source><translation>위로 이동</translation></message>
+    <message><source>下へ移動</source><translation>아래로 이동</translation></message>
     <message><source>今はしない</source><translation>나중에</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>작업 폴더 “%@”이(가) 없습니다.</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>저장하지 못했습니다: %@</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
+    <message><source>削除</source><translation>삭제</translation></message>
+    <message><source>削除…</source><translation>삭제…</translation></message>
+    <message><source>削除できません</source><translation>삭제할 수 없습니다</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
+    <message><source>名前を変更…</source><translation>이름 변경…</translation></message>
+    <message><source>変更</source><translation>변경</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>하위 프로세스를 시작할 수 없습니다: %@</translation></message>
     <message><source>実行ファイル「%@」が見つかりません。</source><translation>실행 파일 “%@”을(를) 찾을 수 없습니다.</translation></message>
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
     <message><source>導入済み</source><translation>설치됨</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
+    <message><source>操作に失敗しました</source><translation>작업에 실패했습니다</translation></message>
+    <message><source>新しいプロジェクト名を入力してください。</source><translation>새 프로젝트 이름을 입력하세요.</translation></message>
     <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>기존 프로젝트를 불러오지 못했습니다: %@</translation></message>
     <message><source>未導入</source><translation>설치 안 됨</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
@@ -74,11 +97,13 @@
     <message><source>確認済み</source><translation>확인됨</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>실행 중인 모든 세션(claude 프로세스)이 종료됩니다.</translation></message>
     <message><source>終了する</source><translation>종료</translation></message>
+    <message><source>色</source><translation>색상</translation></message>
     <message><source>表示</source><translation>보기</translation></message>
     <message><source>表示言語</source><translation>표시 언어</translation></message>
     <message><source>要確認</source><translation>확인 필요</translation></message>
     <message><source>設定</source><translation>설정</translation></message>
     <message><source>設定…</source><translation>설정…</translation></message>
+    <message><source>追加</source><translation>추가</translation></message>
     <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>선택한 폴더의 경로를 확인할 수 없습니다. 다른 폴더를 선택하세요.</translation></message>
     <message><source>開く</source><translation>열기</translation></message>
     <message><source>）</source><translation>)</translation></message>

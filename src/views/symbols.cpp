@@ -15,6 +15,11 @@ QIcon symbolIcon(const QString &name)
         {QStringLiteral("gearshape"), QStringLiteral("preferences-system")},
         {QStringLiteral("doc.on.doc"), QStringLiteral("edit-copy")},
         {QStringLiteral("checkmark"), QStringLiteral("object-select")},
+        {QStringLiteral("plus"), QStringLiteral("list-add")},
+        {QStringLiteral("arrow.clockwise"), QStringLiteral("view-refresh")},
+        {QStringLiteral("folder.badge.minus"), QStringLiteral("edit-delete")},
+        {QStringLiteral("lock.fill"), QStringLiteral("object-locked")},
+        {QStringLiteral("exclamationmark.triangle"), QStringLiteral("dialog-warning")},
     };
     return QIcon::fromTheme(themeNames.value(name, name));
 }
