@@ -11,6 +11,7 @@
     <message><source>Claude Code フックの初回セットアップ</source><translation>Ersteinrichtung der Claude-Code-Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude arbeitet</translation></message>
     <message><source>OK</source><translation>OK</translation></message>
+    <message><source>ON にすると worktree 削除後にブランチ（%@）も削除します。</source><translation>Wenn aktiviert, wird nach dem Worktree auch der Branch (%@) gelöscht.</translation></message>
     <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git wurde nicht gefunden. Installieren Sie git und prüfen Sie, ob es im PATH liegt.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks ist kein Objekt</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ ist kein Array von Objekten</translation></message>
@@ -19,14 +20,22 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>Der Aufbau von settings.json entspricht nicht der Erwartung (%@). Die Änderung wurde aus Sicherheitsgründen abgebrochen.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Korrigiere settings.json von Hand und klicke dann auf „Erneut prüfen“.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json konnte nicht gelesen werden</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>Der Worktree liegt noch auf dem Datenträger. Zum manuellen Löschen finden Sie ihn hier:&#10;%@</translation></message>
+    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>Der Worktree enthält möglicherweise nicht committete Änderungen</translation></message>
+    <message><source>worktree の一覧を再取得します。</source><translation>Die Liste der Worktrees neu abrufen.</translation></message>
     <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>Der Worktree konnte nicht angelegt werden. Prüfen Sie das git-Repository oder den Datenträger.</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>Der Worktree wurde gelöscht. Nur der Branch „%@“ ist übrig. Er enthält möglicherweise nicht zusammengeführte Commits, die beim erzwungenen Löschen verloren gehen.</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>Der Worktree konnte nicht gelöscht werden</translation></message>
+    <message><source>worktree を確認できませんでした。git の状態を確認して「更新」してください。</source><translation>Die Worktrees konnten nicht geprüft werden. Prüfen Sie git und klicken Sie dann auf „Aktualisieren“.</translation></message>
     <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>Der Ordner für den Worktree konnte nicht angelegt werden.</translation></message>
+    <message><source>worktree「%@」を削除</source><translation>Worktree „%@“ löschen</translation></message>
     <message><source>「</source><translation>„</translation></message>
     <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>„%@“ hat %lld laufende oder Worktree-Sitzungen. Schließen Sie diese Sitzungen zuerst (dabei werden auch ihre Worktrees aufgeräumt).</translation></message>
     <message><source>「%@」は既に追加済みです</source><translation>„%@“ wurde bereits hinzugefügt</translation></message>
     <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>„%@“ wird gelöscht, zusammen mit %lld Sitzungen, %lld Aufgaben und %lld Notizen. Dies kann nicht rückgängig gemacht werden.</translation></message>
     <message><source>」をコピー</source><translation>“ kopieren</translation></message>
     <message><source>あなたの番</source><translation>Du bist dran</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Wenn Sie diesen Worktree löschen, gehen nicht committete Änderungen verloren. Behalten Sie ihn, können Sie sie später prüfen und committen.&#10;Ort: %@</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Auf keine Sitzung angewendet (unbekannte Card oder veraltetes Ereignis)</translation></message>
     <message><source>なし</source><translation>Keine</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Wechselt die Sprache der App-Texte. „System folgen“ richtet sich nach der Spracheinstellung des Betriebssystems.</translation></message>
@@ -41,6 +50,7 @@
     <message><source>コピーしました</source><translation>Kopiert</translation></message>
     <message><source>システムに従う</source><translation>System folgen</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>Die Sitzung wartet auf eine Eingabe.</translation></message>
+    <message><source>セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。</source><translation>Worktrees, die nach dem Schließen ihrer Sitzungen erhalten blieben. Nicht mehr benötigte können Sie löschen (der Branch bleibt standardmäßig erhalten).</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
     <message><source>パープル</source><translation>Lila</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
@@ -51,6 +61,10 @@
     <message><source>フックを導入</source><translation>Hooks installieren</translation></message>
     <message><source>フックを除去</source><translation>Hooks entfernen</translation></message>
     <message><source>フックログ</source><translation>Hook-Protokoll</translation></message>
+    <message><source>ブランチ「%@」の削除に失敗しました。</source><translation>Der Branch „%@“ konnte nicht gelöscht werden.</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Branch „%@“ zwangsweise löschen?</translation></message>
+    <message><source>ブランチも削除</source><translation>Branch ebenfalls löschen</translation></message>
+    <message><source>ブランチも削除 %@</source><translation>Branch %@ ebenfalls löschen</translation></message>
     <message><source>ブルー</source><translation>Blau</translation></message>
     <message><source>プロジェクト</source><translation>Projekte</translation></message>
     <message><source>プロジェクトがありません</source><translation>Keine Projekte</translation></message>
@@ -68,6 +82,9 @@
     <message><source>ボードを表示</source><translation>Board anzeigen</translation></message>
     <message><source>レッド</source><translation>Rot</translation></message>
     <message><source>ログなし</source><translation>Keine Einträge</translation></message>
+    <message><source>ロックされた worktree</source><translation>Gesperrter Worktree</translation></message>
+    <message><source>ロックされています（`git worktree unlock` で解除してから削除できます）。</source><translation>Gesperrt (mit `git worktree unlock` entsperren, dann kann er gelöscht werden).</translation></message>
+    <message><source>ロック中。`git worktree unlock` で解除してから削除してください。</source><translation>Gesperrt. Entsperren Sie ihn mit `git worktree unlock`, bevor Sie ihn löschen.</translation></message>
     <message><source>一般</source><translation>Allgemein</translation></message>
     <message><source>上へ移動</source><translation>Nach oben</translation></message>
     <message><source>下へ移動</source><translation>Nach unten</translation></message>
@@ -76,6 +93,7 @@
     <message><source>作業フォルダ「%@」がありません。</source><translation>Der Arbeitsordner „%@“ existiert nicht.</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>Speichern fehlgeschlagen: %@</translation></message>
+    <message><source>保持</source><translation>Behalten</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
     <message><source>削除</source><translation>Löschen</translation></message>
     <message><source>削除…</source><translation>Löschen…</translation></message>
@@ -83,17 +101,26 @@
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
     <message><source>名前を変更…</source><translation>Umbenennen…</translation></message>
     <message><source>変更</source><translation>Ändern</translation></message>
+    <message><source>変更の有無を確認できませんでした。削除前に確認します。</source><translation>Ob es Änderungen gibt, konnte nicht geprüft werden. Vor dem Löschen wird nachgefragt.</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>Der Kindprozess konnte nicht gestartet werden: %@</translation></message>
     <message><source>実行ファイル「%@」が見つかりません。</source><translation>Das Programm „%@“ wurde nicht gefunden.</translation></message>
     <message><source>対応が必要</source><translation>Aktion erforderlich</translation></message>
     <message><source>導入済み</source><translation>Installiert</translation></message>
+    <message><source>強制削除</source><translation>Löschen erzwingen</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
     <message><source>操作に失敗しました</source><translation>Der Vorgang ist fehlgeschlagen</translation></message>
     <message><source>新しいプロジェクト名を入力してください。</source><translation>Geben Sie den neuen Projektnamen ein.</translation></message>
     <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Die vorhandenen Projekte konnten nicht geladen werden: %@</translation></message>
+    <message><source>更新</source><translation>Aktualisieren</translation></message>
+    <message><source>更新中</source><translation>Wird aktualisiert</translation></message>
+    <message><source>未コミットの変更があります。削除前に確認します。</source><translation>Es gibt nicht committete Änderungen. Vor dem Löschen wird nachgefragt.</translation></message>
+    <message><source>未コミット変更</source><translation>Nicht committete Änderungen</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
+    <message><source>残す</source><translation>Behalten</translation></message>
+    <message><source>残った worktree</source><translation>Verbliebene Worktrees</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
+    <message><source>状態不明</source><translation>Status unbekannt</translation></message>
     <message><source>確認済み</source><translation>Geprüft</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>Alle laufenden Sitzungen (ihre claude-Prozesse) werden beendet.</translation></message>
     <message><source>終了する</source><translation>Beenden</translation></message>

@@ -11,6 +11,7 @@
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
     <message><source>OK</source><translation>OK</translation></message>
+    <message><source>ON にすると worktree 削除後にブランチ（%@）も削除します。</source><translation>When on, the branch (%@) is deleted after the worktree.</translation></message>
     <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git could not be found. Install git and make sure it is on your PATH.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
@@ -19,14 +20,22 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>The structure of settings.json is not as expected (%@). The change was cancelled for safety.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Fix settings.json by hand, then press “Check Again”.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json could not be read</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>The worktree is still on disk. To delete it by hand, it is at:&#10;%@</translation></message>
+    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>The worktree may have uncommitted changes</translation></message>
+    <message><source>worktree の一覧を再取得します。</source><translation>Fetch the list of worktrees again.</translation></message>
     <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>Creating the worktree failed. Check the git repository or the disk.</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>The worktree was deleted. Only the branch “%@” remains. It may hold unmerged commits, which a forced deletion would lose.</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>The worktree could not be deleted</translation></message>
+    <message><source>worktree を確認できませんでした。git の状態を確認して「更新」してください。</source><translation>The worktrees could not be checked. Check git, then press “Refresh”.</translation></message>
     <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>The folder for the worktree could not be created.</translation></message>
+    <message><source>worktree「%@」を削除</source><translation>Delete worktree “%@”</translation></message>
     <message><source>「</source><translation>“</translation></message>
     <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>“%@” has %lld running or worktree sessions. Close those sessions first (closing them also cleans up their worktrees).</translation></message>
     <message><source>「%@」は既に追加済みです</source><translation>“%@” has already been added</translation></message>
     <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>“%@” will be deleted, together with %lld sessions, %lld tasks and %lld memos. This cannot be undone.</translation></message>
     <message><source>」をコピー</source><translation>” – copy</translation></message>
     <message><source>あなたの番</source><translation>Your turn</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Deleting this worktree loses any uncommitted changes. If you keep it, you can review and commit them later.&#10;Location: %@</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Not applied to any session (unknown card or stale event)</translation></message>
     <message><source>なし</source><translation>None</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Switches the language of the app's texts. “Follow the system” uses the operating system's language setting.</translation></message>
@@ -41,6 +50,7 @@
     <message><source>コピーしました</source><translation>Copied</translation></message>
     <message><source>システムに従う</source><translation>Follow the system</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>The session is waiting for input.</translation></message>
+    <message><source>セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。</source><translation>Worktrees kept after their sessions were closed. Delete the ones you no longer need (by default the branch is kept).</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>パープル</source><translation>Purple</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
@@ -51,6 +61,10 @@
     <message><source>フックを導入</source><translation>Install Hooks</translation></message>
     <message><source>フックを除去</source><translation>Remove Hooks</translation></message>
     <message><source>フックログ</source><translation>Hook Log</translation></message>
+    <message><source>ブランチ「%@」の削除に失敗しました。</source><translation>Deleting the branch “%@” failed.</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Force-delete the branch “%@”?</translation></message>
+    <message><source>ブランチも削除</source><translation>Delete branch too</translation></message>
+    <message><source>ブランチも削除 %@</source><translation>Delete branch %@ too</translation></message>
     <message><source>ブルー</source><translation>Blue</translation></message>
     <message><source>プロジェクト</source><translation>Projects</translation></message>
     <message><source>プロジェクトがありません</source><translation>No Projects</translation></message>
@@ -68,6 +82,9 @@
     <message><source>ボードを表示</source><translation>Show Board</translation></message>
     <message><source>レッド</source><translation>Red</translation></message>
     <message><source>ログなし</source><translation>No entries</translation></message>
+    <message><source>ロックされた worktree</source><translation>Locked worktree</translation></message>
+    <message><source>ロックされています（`git worktree unlock` で解除してから削除できます）。</source><translation>Locked (unlock it with `git worktree unlock` before deleting it).</translation></message>
+    <message><source>ロック中。`git worktree unlock` で解除してから削除してください。</source><translation>Locked. Unlock it with `git worktree unlock` before deleting it.</translation></message>
     <message><source>一般</source><translation>General</translation></message>
     <message><source>上へ移動</source><translation>Move Up</translation></message>
     <message><source>下へ移動</source><translation>Move Down</translation></message>
@@ -76,6 +93,7 @@
     <message><source>作業フォルダ「%@」がありません。</source><translation>The working folder “%@” does not exist.</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>Saving failed: %@</translation></message>
+    <message><source>保持</source><translation>Keep</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
     <message><source>削除</source><translation>Delete</translation></message>
     <message><source>削除…</source><translation>Delete…</translation></message>
@@ -83,17 +101,26 @@
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
     <message><source>名前を変更…</source><translation>Rename…</translation></message>
     <message><source>変更</source><translation>Rename</translation></message>
+    <message><source>変更の有無を確認できませんでした。削除前に確認します。</source><translation>Whether there are changes could not be checked. You will be asked before deletion.</translation></message>
     <message><source>子プロセスを起動できませんでした: %@</source><translation>The child process could not be started: %@</translation></message>
     <message><source>実行ファイル「%@」が見つかりません。</source><translation>The program “%@” could not be found.</translation></message>
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
+    <message><source>強制削除</source><translation>Force Delete</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
     <message><source>操作に失敗しました</source><translation>The operation failed</translation></message>
     <message><source>新しいプロジェクト名を入力してください。</source><translation>Enter the new project name.</translation></message>
     <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Loading the existing projects failed: %@</translation></message>
+    <message><source>更新</source><translation>Refresh</translation></message>
+    <message><source>更新中</source><translation>Refreshing</translation></message>
+    <message><source>未コミットの変更があります。削除前に確認します。</source><translation>There are uncommitted changes. You will be asked before deletion.</translation></message>
+    <message><source>未コミット変更</source><translation>Uncommitted changes</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
+    <message><source>残す</source><translation>Keep</translation></message>
+    <message><source>残った worktree</source><translation>Left-over worktrees</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
+    <message><source>状態不明</source><translation>State unknown</translation></message>
     <message><source>確認済み</source><translation>Reviewed</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>
     <message><source>終了する</source><translation>Quit</translation></message>

@@ -10,6 +10,7 @@ class QVBoxLayout;
 namespace Brindlewick {
 
 class ModelContext;
+class OrphanWorktreeSection;
 struct ChangeSet;
 
 // A project's dashboard in the main window's detail area: the header with the project's name and
@@ -23,12 +24,15 @@ public:
     QUuid projectID() const { return m_projectID; }
     // The column that the project's sections are added to, below the header.
     QVBoxLayout *sectionsLayout() const { return m_sections; }
+    // The list of left-over worktrees, last in the column; none while the project is missing.
+    OrphanWorktreeSection *orphanSection() const { return m_orphans; }
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     void refresh();
+    void updateOrphanInputs();
 
     QUuid m_projectID;
     ModelContext &m_context;
@@ -39,6 +43,8 @@ private:
     QLabel *m_name = nullptr;
     QLabel *m_path = nullptr;
     QVBoxLayout *m_sections = nullptr;
+    QVBoxLayout *m_column = nullptr;
+    OrphanWorktreeSection *m_orphans = nullptr;
 };
 
 } // namespace Brindlewick
