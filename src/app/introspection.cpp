@@ -1,5 +1,10 @@
 #include "app/introspection.h"
 
+#include "models/uuidtext.h"
+#include "views/boardcolumn.h"
+#include "views/sessioncardview.h"
+
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QJsonArray>
@@ -25,10 +30,34 @@ QJsonObject describe(QWidget *w)
         o.insert(QStringLiteral("accessibleName"), a->text(QAccessible::Name));
         o.insert(QStringLiteral("accessibleValue"), a->text(QAccessible::Value));
         o.insert(QStringLiteral("accessibleDescription"), a->text(QAccessible::Description));
+        // Rows of item views are not widgets; list them with their place on screen.
+        if (qobject_cast<QAbstractItemView *>(w)) {
+            QJsonArray items;
+            for (int i = 0; i < a->childCount(); ++i) {
+                QAccessibleInterface *item = a->child(i);
+                if (!item || item->object())
+                    continue;
+                const QRect r = item->rect();
+                items.append(QJsonObject{{QStringLiteral("name"), item->text(QAccessible::Name)},
+                                         {QStringLiteral("x"), r.x()},
+                                         {QStringLiteral("y"), r.y()},
+                                         {QStringLiteral("width"), r.width()},
+                                         {QStringLiteral("height"), r.height()},
+                                         {QStringLiteral("selected"), bool(item->state().selected)}});
+            }
+            o.insert(QStringLiteral("items"), items);
+        }
     }
     for (const QByteArray &name : w->dynamicPropertyNames()) {
         if (name.startsWith("bw"))
             o.insert(QString::fromLatin1(name), QJsonValue::fromVariant(w->property(name.constData())));
+    }
+    if (auto *card = qobject_cast<SessionCardView *>(w)) {
+        o.insert(QStringLiteral("sessionID"), uuidText(card->sessionID()));
+        o.insert(QStringLiteral("column"), rawValue(card->content().column));
+        o.insert(QStringLiteral("running"), card->content().running);
+    } else if (auto *column = qobject_cast<BoardColumn *>(w)) {
+        o.insert(QStringLiteral("column"), rawValue(column->column()));
     }
     return o;
 }
@@ -37,7 +66,8 @@ void walk(QWidget *w, QJsonArray &out)
 {
     if (!w->isVisible())
         return;
-    bool interesting = !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+    bool interesting = (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) ||
+                       qobject_cast<SessionCardView *>(w) || qobject_cast<BoardColumn *>(w);
     for (const QByteArray &name : w->dynamicPropertyNames())
         interesting = interesting || name.startsWith("bw");
     if (interesting)
