@@ -5,6 +5,7 @@
 #include "persistence/modelcontext.h"
 #include "services/localization.h"
 #include "views/orphanworktreesection.h"
+#include "views/sessionlaunchersection.h"
 #include "views/symbols.h"
 
 #include <QEvent>
@@ -78,6 +79,9 @@ ProjectDashboardView::ProjectDashboardView(const QUuid &projectID, ModelContext 
     pp.setColor(QPalette::WindowText, secondary);
     m_path->setPalette(pp);
     column->addWidget(m_path);
+    m_launcher = new SessionLauncherSection(m_projectID, m_context, content);
+    column->addWidget(m_launcher);
+    connect(m_launcher, &SessionLauncherSection::openSessionRequested, this, &ProjectDashboardView::openSessionRequested);
     m_sections = new QVBoxLayout;
     m_sections->setSpacing(12);
     column->addLayout(m_sections);

@@ -11,6 +11,7 @@ namespace Brindlewick {
 
 class ModelContext;
 class OrphanWorktreeSection;
+class SessionLauncherSection;
 struct ChangeSet;
 
 // A project's dashboard in the main window's detail area: the header with the project's name and
@@ -26,6 +27,12 @@ public:
     QVBoxLayout *sectionsLayout() const { return m_sections; }
     // The list of left-over worktrees, last in the column; none while the project is missing.
     OrphanWorktreeSection *orphanSection() const { return m_orphans; }
+    // The session block below the header.
+    SessionLauncherSection *sessionLauncher() const { return m_launcher; }
+
+Q_SIGNALS:
+    // Open the session's window; `initialInput` (may be empty) goes into its terminal unsent.
+    void openSessionRequested(const QUuid &sessionID, const QString &initialInput);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -45,6 +52,7 @@ private:
     QVBoxLayout *m_sections = nullptr;
     QVBoxLayout *m_column = nullptr;
     OrphanWorktreeSection *m_orphans = nullptr;
+    SessionLauncherSection *m_launcher = nullptr;
 };
 
 } // namespace Brindlewick

@@ -41,6 +41,8 @@ const SymbolEntry symbolTable[] = {
     {"folder.badge.minus", {"edit-delete-symbolic", "edit-delete"}},
     {"lock.fill", {"changes-prevent-symbolic", "object-locked", "system-lock-screen"}},
     {"exclamationmark.triangle", {"dialog-warning-symbolic", "dialog-warning"}},
+    {"play.circle.fill", {"media-playback-start-symbolic", "media-playback-start"}},
+    {"terminal", {"utilities-terminal-symbolic", "utilities-terminal"}},
 };
 
 } // namespace
