@@ -16,38 +16,38 @@ namespace {
 // ever; no command the application issues takes anywhere near this long.
 constexpr std::chrono::minutes gitDeadline{10};
 
-bool isGitVariable(const QString &name) { return name.startsWith(QLatin1String("GIT_")); }
+bool isGitVariable(const QString &name) {
+    return name.startsWith(QLatin1String("GIT_"));
+}
 
-QStringList gitEnvironment() { return ProcessRunner::currentEnvironment(&isGitVariable); }
+QStringList gitEnvironment() {
+    return ProcessRunner::currentEnvironment(&isGitVariable);
+}
 
 } // namespace
 
-GitService::GitService(RunFunction run) : m_run(std::move(run)) {}
+GitService::GitService(RunFunction run)
+    : m_run(std::move(run)) {}
 
-const GitService &GitService::live()
-{
+const GitService &GitService::live() {
     static const GitService instance(&GitService::runProcess);
     return instance;
 }
 
-QStringList GitService::commandPrefix()
-{
-    return {QStringLiteral("git"), QStringLiteral("-c"), QStringLiteral("core.fsmonitor="), QStringLiteral("-c"),
-            QStringLiteral("core.hooksPath=/dev/null")};
+QStringList GitService::commandPrefix() {
+    return {QStringLiteral("git"), QStringLiteral("-c"), QStringLiteral("core.fsmonitor="),
+            QStringLiteral("-c"), QStringLiteral("core.hooksPath=/dev/null")};
 }
 
-bool GitService::isAvailable()
-{
+bool GitService::isAvailable() {
     return !ProcessRunner::findExecutable(QStringLiteral("git"), gitEnvironment()).isEmpty();
 }
 
-QString GitService::unavailableDescription()
-{
+QString GitService::unavailableDescription() {
     return L("git が見つかりません。git をインストールし、PATH に含まれているか確認してください。");
 }
 
-GitRunResult GitService::runProcess(const QStringList &arguments, const QString &workingDirectory)
-{
+GitRunResult GitService::runProcess(const QStringList &arguments, const QString &workingDirectory) {
     GitRunResult result;
     const QStringList environment = gitEnvironment();
     if (ProcessRunner::findExecutable(QStringLiteral("git"), environment).isEmpty()) {
@@ -74,17 +74,16 @@ GitRunResult GitService::runProcess(const QStringList &arguments, const QString 
     result.exitCode = outcome.terminatingSignal ? -1 : outcome.exitCode;
     const QByteArray &bytes = outcome.standardOutput;
     if (Utf8::isValid(bytes.constData(), bytes.size()))
-        result.output = QString::fromUtf8(bytes.constData(), bytes.size()); // the porcelain -z output holds NULs
+        result.output =
+            QString::fromUtf8(bytes.constData(), bytes.size()); // the porcelain -z output holds NULs
     return result;
 }
 
-GitRunResult GitService::run(const QStringList &arguments, const QString &workingDirectory) const
-{
+GitRunResult GitService::run(const QStringList &arguments, const QString &workingDirectory) const {
     return m_run(arguments, workingDirectory);
 }
 
-std::optional<QString> GitService::repositoryRoot(const QString &folder) const
-{
+std::optional<QString> GitService::repositoryRoot(const QString &folder) const {
     const GitRunResult r = run({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")}, folder);
     if (r.exitCode != 0)
         return std::nullopt;
@@ -94,66 +93,61 @@ std::optional<QString> GitService::repositoryRoot(const QString &folder) const
     return trimmed;
 }
 
-std::optional<std::vector<WorktreeListEntry>> GitService::listWorktrees(const QString &repositoryRoot) const
-{
-    const GitRunResult r =
-        run({QStringLiteral("worktree"), QStringLiteral("list"), QStringLiteral("--porcelain"), QStringLiteral("-z")},
-            repositoryRoot);
+std::optional<std::vector<WorktreeListEntry>> GitService::listWorktrees(const QString &repositoryRoot) const {
+    const GitRunResult r = run({QStringLiteral("worktree"), QStringLiteral("list"),
+                                QStringLiteral("--porcelain"), QStringLiteral("-z")},
+                               repositoryRoot);
     if (r.exitCode != 0)
         return std::nullopt;
     return parseWorktreeList(r.output);
 }
 
-std::optional<bool> GitService::worktreeIsDirty(const QString &worktreePath) const
-{
-    const GitRunResult r =
-        run({QStringLiteral("status"), QStringLiteral("--porcelain"), QStringLiteral("--untracked-files=all")},
-            worktreePath);
+std::optional<bool> GitService::worktreeIsDirty(const QString &worktreePath) const {
+    const GitRunResult r = run(
+        {QStringLiteral("status"), QStringLiteral("--porcelain"), QStringLiteral("--untracked-files=all")},
+        worktreePath);
     if (r.exitCode != 0)
         return std::nullopt;
     return !r.output.trimmed().isEmpty();
 }
 
-bool GitService::addWorktree(const QString &projectRoot, const QString &branch, const QString &path) const
-{
+bool GitService::addWorktree(const QString &projectRoot, const QString &branch, const QString &path) const {
     if (!WorktreePlan::isValidBranchName(branch))
         return false;
-    return run({QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-b"), branch, QStringLiteral("--"),
-                path},
+    return run({QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-b"), branch,
+                QStringLiteral("--"), path},
                projectRoot)
                .exitCode == 0;
 }
 
-bool GitService::removeWorktree(const QString &projectRoot, const QString &path) const
-{
-    return run({QStringLiteral("worktree"), QStringLiteral("remove"), QStringLiteral("--"), path}, projectRoot)
-               .exitCode == 0;
-}
-
-bool GitService::forceRemoveWorktree(const QString &projectRoot, const QString &path) const
-{
-    return run({QStringLiteral("worktree"), QStringLiteral("remove"), QStringLiteral("--force"), QStringLiteral("--"),
-                path},
+bool GitService::removeWorktree(const QString &projectRoot, const QString &path) const {
+    return run({QStringLiteral("worktree"), QStringLiteral("remove"), QStringLiteral("--"), path},
                projectRoot)
                .exitCode == 0;
 }
 
-bool GitService::deleteBranch(const QString &projectRoot, const QString &branch) const
-{
-    if (!WorktreePlan::isValidBranchName(branch))
-        return false;
-    return run({QStringLiteral("branch"), QStringLiteral("-d"), QStringLiteral("--"), branch}, projectRoot).exitCode == 0;
+bool GitService::forceRemoveWorktree(const QString &projectRoot, const QString &path) const {
+    return run({QStringLiteral("worktree"), QStringLiteral("remove"), QStringLiteral("--force"),
+                QStringLiteral("--"), path},
+               projectRoot)
+               .exitCode == 0;
 }
 
-bool GitService::forceDeleteBranch(const QString &projectRoot, const QString &branch) const
-{
+bool GitService::deleteBranch(const QString &projectRoot, const QString &branch) const {
     if (!WorktreePlan::isValidBranchName(branch))
         return false;
-    return run({QStringLiteral("branch"), QStringLiteral("-D"), QStringLiteral("--"), branch}, projectRoot).exitCode == 0;
+    return run({QStringLiteral("branch"), QStringLiteral("-d"), QStringLiteral("--"), branch}, projectRoot)
+               .exitCode == 0;
 }
 
-std::vector<WorktreeListEntry> GitService::parseWorktreeList(const QString &output)
-{
+bool GitService::forceDeleteBranch(const QString &projectRoot, const QString &branch) const {
+    if (!WorktreePlan::isValidBranchName(branch))
+        return false;
+    return run({QStringLiteral("branch"), QStringLiteral("-D"), QStringLiteral("--"), branch}, projectRoot)
+               .exitCode == 0;
+}
+
+std::vector<WorktreeListEntry> GitService::parseWorktreeList(const QString &output) {
     std::vector<WorktreeListEntry> result;
     WorktreeListEntry current;
     bool hasPath = false;

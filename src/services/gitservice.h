@@ -43,7 +43,8 @@ class GitService {
 public:
     // Runs git with the given arguments (after the fixed safety prefix) in the given folder.
     // Never fails: a launch failure is exit code -1 with empty output.
-    using RunFunction = std::function<GitRunResult(const QStringList &arguments, const QString &workingDirectory)>;
+    using RunFunction =
+        std::function<GitRunResult(const QStringList &arguments, const QString &workingDirectory)>;
 
     explicit GitService(RunFunction run);
 

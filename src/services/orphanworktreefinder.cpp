@@ -7,8 +7,7 @@
 
 namespace Brindlewick {
 
-QString OrphanWorktree::displayLabel() const
-{
+QString OrphanWorktree::displayLabel() const {
     if (branch && !branch->isEmpty())
         return *branch;
     if (head && !head->isEmpty())
@@ -19,9 +18,9 @@ QString OrphanWorktree::displayLabel() const
 
 std::vector<OrphanWorktree> OrphanWorktreeFinder::find(const std::vector<WorktreeListEntry> &entries,
                                                        const QString &worktreesRoot, const QUuid &projectID,
-                                                       const QStringList &activeWorkingDirectories)
-{
-    const QString projectDir = ProjectMatcher::normalize(worktreesRoot + QLatin1Char('/') + uuidText(projectID));
+                                                       const QStringList &activeWorkingDirectories) {
+    const QString projectDir =
+        ProjectMatcher::normalize(worktreesRoot + QLatin1Char('/') + uuidText(projectID));
     QSet<QString> active;
     for (const QString &dir : activeWorkingDirectories)
         active.insert(ProjectMatcher::normalize(dir));

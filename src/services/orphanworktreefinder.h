@@ -28,8 +28,9 @@ struct OrphanWorktree {
 struct OrphanWorktreeFinder {
     // Only worktrees below <worktreesRoot>/<project id>/ count, each path once, and none that an
     // active session has as its working folder.
-    static std::vector<OrphanWorktree> find(const std::vector<WorktreeListEntry> &entries, const QString &worktreesRoot,
-                                            const QUuid &projectID, const QStringList &activeWorkingDirectories);
+    static std::vector<OrphanWorktree> find(const std::vector<WorktreeListEntry> &entries,
+                                            const QString &worktreesRoot, const QUuid &projectID,
+                                            const QStringList &activeWorkingDirectories);
 };
 
 } // namespace Brindlewick

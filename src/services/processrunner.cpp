@@ -29,14 +29,14 @@ using Clock = std::chrono::steady_clock;
 class Fd {
 public:
     Fd() = default;
-    explicit Fd(int fd) : m_fd(fd) {}
+    explicit Fd(int fd)
+        : m_fd(fd) {}
     ~Fd() { reset(); }
     Fd(const Fd &) = delete;
     Fd &operator=(const Fd &) = delete;
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
-    void reset(int fd = -1)
-    {
+    void reset(int fd = -1) {
         if (m_fd >= 0)
             ::close(m_fd);
         m_fd = fd;
@@ -46,8 +46,7 @@ private:
     int m_fd = -1;
 };
 
-bool makePipe(Fd &readEnd, Fd &writeEnd)
-{
+bool makePipe(Fd &readEnd, Fd &writeEnd) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         return false;
@@ -56,8 +55,7 @@ bool makePipe(Fd &readEnd, Fd &writeEnd)
     return true;
 }
 
-void setNonBlocking(int fd)
-{
+void setNonBlocking(int fd) {
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
@@ -67,20 +65,17 @@ void setNonBlocking(int fd)
 struct SpawnSetup {
     posix_spawnattr_t attr;
     posix_spawn_file_actions_t actions;
-    SpawnSetup()
-    {
+    SpawnSetup() {
         posix_spawnattr_init(&attr);
         posix_spawn_file_actions_init(&actions);
     }
-    ~SpawnSetup()
-    {
+    ~SpawnSetup() {
         posix_spawn_file_actions_destroy(&actions);
         posix_spawnattr_destroy(&attr);
     }
 };
 
-int openPidFd(pid_t pid)
-{
+int openPidFd(pid_t pid) {
 #ifdef SYS_pidfd_open
     const long fd = ::syscall(SYS_pidfd_open, pid, 0);
     if (fd >= 0)
@@ -94,16 +89,15 @@ int openPidFd(pid_t pid)
 
 } // namespace
 
-ProcessRunner::ProcessRunner(ProcessSpec spec) : m_spec(std::move(spec)) {}
+ProcessRunner::ProcessRunner(ProcessSpec spec)
+    : m_spec(std::move(spec)) {}
 
-ProcessRunner::~ProcessRunner()
-{
+ProcessRunner::~ProcessRunner() {
     if (m_pid > 0)
         killGroupAndReap();
 }
 
-void ProcessRunner::killGroupAndReap()
-{
+void ProcessRunner::killGroupAndReap() {
     ::kill(-m_pid, SIGKILL);
     int status = 0;
     while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
@@ -111,8 +105,7 @@ void ProcessRunner::killGroupAndReap()
     m_pid = -1;
 }
 
-QStringList ProcessRunner::currentEnvironment(bool (*drop)(const QString &name))
-{
+QStringList ProcessRunner::currentEnvironment(bool (*drop)(const QString &name)) {
     QStringList out;
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString &name : env.keys()) {
@@ -123,8 +116,7 @@ QStringList ProcessRunner::currentEnvironment(bool (*drop)(const QString &name))
     return out;
 }
 
-QString ProcessRunner::findExecutable(const QString &program, const QStringList &environment)
-{
+QString ProcessRunner::findExecutable(const QString &program, const QStringList &environment) {
     if (program.contains(QLatin1Char('/'))) {
         const QFileInfo fi(program);
         return fi.isFile() && fi.isExecutable() ? program : QString();
@@ -145,8 +137,7 @@ QString ProcessRunner::findExecutable(const QString &program, const QStringList 
     return {};
 }
 
-ProcessOutcome ProcessRunner::run()
-{
+ProcessOutcome ProcessRunner::run() {
     ProcessOutcome outcome;
     Q_ASSERT(m_pid < 0);
 
@@ -163,7 +154,8 @@ ProcessOutcome ProcessRunner::run()
     Fd inRead, inWrite, outRead, outWrite, errRead, errWrite;
     if (!makePipe(outRead, outWrite) || (m_spec.captureStandardError && !makePipe(errRead, errWrite)) ||
         (!m_spec.standardInput.isEmpty() && !makePipe(inRead, inWrite))) {
-        outcome.launchError = L("子プロセスを起動できませんでした: %@", QString::fromLocal8Bit(std::strerror(errno)));
+        outcome.launchError =
+            L("子プロセスを起動できませんでした: %@", QString::fromLocal8Bit(std::strerror(errno)));
         return outcome;
     }
 
@@ -174,7 +166,8 @@ ProcessOutcome ProcessRunner::run()
     posix_spawnattr_setsigmask(&setup.attr, &none);
     posix_spawnattr_setsigdefault(&setup.attr, &all);
     posix_spawnattr_setpgroup(&setup.attr, 0);
-    posix_spawnattr_setflags(&setup.attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&setup.attr,
+                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     if (inRead.valid())
         posix_spawn_file_actions_adddup2(&setup.actions, inRead.get(), STDIN_FILENO);
     else
@@ -205,9 +198,11 @@ ProcessOutcome ProcessRunner::run()
     envp.push_back(nullptr);
 
     pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, nativeProgram.constData(), &setup.actions, &setup.attr, argv.data(), envp.data());
+    const int rc =
+        ::posix_spawn(&pid, nativeProgram.constData(), &setup.actions, &setup.attr, argv.data(), envp.data());
     if (rc != 0) {
-        outcome.launchError = L("子プロセスを起動できませんでした: %@", QString::fromLocal8Bit(std::strerror(rc)));
+        outcome.launchError =
+            L("子プロセスを起動できませんでした: %@", QString::fromLocal8Bit(std::strerror(rc)));
         return outcome;
     }
     m_pid = pid;
@@ -240,7 +235,7 @@ ProcessOutcome ProcessRunner::run()
             return;
         // Look without reaping first: while the child is a zombie its process group id cannot be
         // reused, so whatever it left running in its group can be killed safely.
-        siginfo_t info {};
+        siginfo_t info{};
         if (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid) {
             ::kill(-pid, SIGKILL);
             while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -276,7 +271,8 @@ ProcessOutcome ProcessRunner::run()
         if (pidFd.valid() && !exited)
             fds.push_back({pidFd.get(), POLLIN, 0});
         // Wake regularly for the deadline, cancellation and (without a pidfd) the exit check.
-        const int timeoutMs = (pidFd.valid() && !m_spec.cancel && !m_spec.deadline && !killAt && !exited) ? -1 : 50;
+        const int timeoutMs =
+            (pidFd.valid() && !m_spec.cancel && !m_spec.deadline && !killAt && !exited) ? -1 : 50;
         const int n = ::poll(fds.data(), nfds_t(fds.size()), timeoutMs);
         if (n < 0 && errno != EINTR)
             break;

@@ -4,8 +4,7 @@
 
 namespace Brindlewick {
 
-const std::vector<ProjectColor> &ProjectColorPalette::options()
-{
+const std::vector<ProjectColor> &ProjectColorPalette::options() {
     static const std::vector<ProjectColor> colors{
         {BW_KEY("レッド"), QStringLiteral("FF3B30")},   {BW_KEY("オレンジ"), QStringLiteral("FF9500")},
         {BW_KEY("イエロー"), QStringLiteral("FFCC00")}, {BW_KEY("グリーン"), QStringLiteral("34C759")},

@@ -15,8 +15,7 @@
 
 namespace Brindlewick {
 
-QString ProjectController::AddError::description() const
-{
+QString ProjectController::AddError::description() const {
     switch (kind) {
     case Kind::fetchFailed:
         return L("既存プロジェクトの読み込みに失敗しました: %@", underlying);
@@ -28,23 +27,20 @@ QString ProjectController::AddError::description() const
     return L("選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。");
 }
 
-QString ProjectController::EditError::description() const
-{
+QString ProjectController::EditError::description() const {
     if (kind == Kind::emptyName)
         return L("プロジェクト名を入力してください。");
     return L("保存に失敗しました: %@", underlying);
 }
 
-QString ProjectController::candidateRoot(const QString &folder, const GitService &git)
-{
+QString ProjectController::candidateRoot(const QString &folder, const GitService &git) {
     if (const auto root = git.repositoryRoot(folder))
         return *root;
     return folder;
 }
 
 Result<ProjectController::AddOutcome, ProjectController::AddError>
-ProjectController::addOrReuseProject(const QString &candidate, ModelContext &context)
-{
+ProjectController::addOrReuseProject(const QString &candidate, ModelContext &context) {
     const QString root = ProjectMatcher::normalize(candidate);
     if (root.isEmpty())
         return AddError{AddError::Kind::unresolvableDirectory, {}};
@@ -53,9 +49,11 @@ ProjectController::addOrReuseProject(const QString &candidate, ModelContext &con
         return AddOutcome{AddOutcome::Kind::reused, existing};
     qint64 order = 0;
     if (!projects.empty())
-        order = (*std::max_element(projects.begin(), projects.end(), [](const Project *a, const Project *b) {
-                    return a->sortOrder() < b->sortOrder();
-                }))->sortOrder() + 1;
+        order = (*std::max_element(
+                     projects.begin(), projects.end(),
+                     [](const Project *a, const Project *b) { return a->sortOrder() < b->sortOrder(); }))
+                    ->sortOrder() +
+                1;
     QString name = root.mid(root.lastIndexOf(QLatin1Char('/')) + 1);
     if (name.isEmpty())
         name = root;
@@ -67,9 +65,8 @@ ProjectController::addOrReuseProject(const QString &candidate, ModelContext &con
     return AddOutcome{AddOutcome::Kind::added, project};
 }
 
-Result<void, ProjectController::EditError> ProjectController::renameProject(Project *project, const QString &name,
-                                                                          ModelContext &context)
-{
+Result<void, ProjectController::EditError>
+ProjectController::renameProject(Project *project, const QString &name, ModelContext &context) {
     const QString trimmed = Text::graphemePrefix(name.trimmed(), 100);
     if (trimmed.isEmpty())
         return EditError{EditError::Kind::emptyName, {}};
@@ -82,8 +79,7 @@ Result<void, ProjectController::EditError> ProjectController::renameProject(Proj
 }
 
 Result<void, ProjectController::EditError>
-ProjectController::setColorHex(const std::optional<QString> &hex, Project *project, ModelContext &context)
-{
+ProjectController::setColorHex(const std::optional<QString> &hex, Project *project, ModelContext &context) {
     project->setColorHex(hex);
     if (const auto saved = context.save(); !saved) {
         context.rollback();
@@ -93,8 +89,8 @@ ProjectController::setColorHex(const std::optional<QString> &hex, Project *proje
 }
 
 ProjectController::DeletionReadiness
-ProjectController::deletionReadiness(const Project *project, const std::function<bool(const QUuid &)> &isSessionLive)
-{
+ProjectController::deletionReadiness(const Project *project,
+                                     const std::function<bool(const QUuid &)> &isSessionLive) {
     DeletionReadiness r;
     const auto sessions = project->sessions();
     r.sessionCount = int(sessions.size());
@@ -106,8 +102,8 @@ ProjectController::deletionReadiness(const Project *project, const std::function
     return r;
 }
 
-Result<void, ProjectController::EditError> ProjectController::deleteProject(Project *project, ModelContext &context)
-{
+Result<void, ProjectController::EditError> ProjectController::deleteProject(Project *project,
+                                                                            ModelContext &context) {
     context.remove(project);
     if (const auto saved = context.save(); !saved) {
         context.rollback();

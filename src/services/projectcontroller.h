@@ -56,13 +56,15 @@ public:
     static Result<AddOutcome, AddError> addOrReuseProject(const QString &candidate, ModelContext &context);
 
     // Trimmed, at most 100 user-perceived characters.
-    static Result<void, EditError> renameProject(Project *project, const QString &name, ModelContext &context);
+    static Result<void, EditError> renameProject(Project *project, const QString &name,
+                                                 ModelContext &context);
     // No colour text removes the colour.
     static Result<void, EditError> setColorHex(const std::optional<QString> &hex, Project *project,
                                                ModelContext &context);
     // A session blocks deletion while it is live or has a worktree of its own.
-    static DeletionReadiness deletionReadiness(const Project *project,
-                                               const std::function<bool(const QUuid &sessionID)> &isSessionLive);
+    static DeletionReadiness
+    deletionReadiness(const Project *project,
+                      const std::function<bool(const QUuid &sessionID)> &isSessionLive);
     // Deletes the project with its sessions, tasks and memos; a failed save is rolled back.
     static Result<void, EditError> deleteProject(Project *project, ModelContext &context);
 };

@@ -7,8 +7,7 @@
 
 namespace Brindlewick {
 
-QString ProjectMatcher::normalize(const QString &path)
-{
+QString ProjectMatcher::normalize(const QString &path) {
     const QString trimmed = path.trimmed();
     if (trimmed.isEmpty())
         return {};
@@ -32,8 +31,7 @@ QString ProjectMatcher::normalize(const QString &path)
     return result;
 }
 
-Project *ProjectMatcher::existingProject(const QString &root, const std::vector<Project *> &projects)
-{
+Project *ProjectMatcher::existingProject(const QString &root, const std::vector<Project *> &projects) {
     const QString wanted = normalize(root);
     if (wanted.isEmpty())
         return nullptr;

@@ -4,8 +4,7 @@
 
 namespace Brindlewick {
 
-std::vector<int> ProjectReorder::reordered(int count, const std::set<int> &moved, int destination)
-{
+std::vector<int> ProjectReorder::reordered(int count, const std::set<int> &moved, int destination) {
     std::vector<int> order;
     std::vector<int> block;
     int below = 0;
@@ -23,8 +22,7 @@ std::vector<int> ProjectReorder::reordered(int count, const std::set<int> &moved
     return order;
 }
 
-std::pair<std::set<int>, int> ProjectReorder::oneStep(int count, int index, Direction direction)
-{
+std::pair<std::set<int>, int> ProjectReorder::oneStep(int count, int index, Direction direction) {
     if (direction == Direction::down && index >= 0 && index < count - 1)
         return {{index}, index + 2};
     if (direction == Direction::up && index > 0 && index < count)

@@ -6,8 +6,8 @@
 
 namespace Brindlewick {
 
-WorktreePlan WorktreePlan::make(const QString &worktreesRoot, const QUuid &projectID, const QUuid &sessionID)
-{
+WorktreePlan WorktreePlan::make(const QString &worktreesRoot, const QUuid &projectID,
+                                const QUuid &sessionID) {
     QString root = worktreesRoot;
     while (root.size() > 1 && root.endsWith(QLatin1Char('/')))
         root.chop(1);
@@ -15,13 +15,13 @@ WorktreePlan WorktreePlan::make(const QString &worktreesRoot, const QUuid &proje
             QStringLiteral("bwk/session-") + uuidTextLower(sessionID)};
 }
 
-bool WorktreePlan::isValidBranchName(const QString &name)
-{
+bool WorktreePlan::isValidBranchName(const QString &name) {
     if (name.isEmpty())
         return false;
     if (name.startsWith(QLatin1Char('-')) || name.endsWith(QLatin1Char('.')))
         return false;
-    if (name.contains(QLatin1String("..")) || name.contains(QLatin1String("@{")) || name == QLatin1String("@"))
+    if (name.contains(QLatin1String("..")) || name.contains(QLatin1String("@{")) ||
+        name == QLatin1String("@"))
         return false;
     for (const char32_t c : name.toUcs4()) {
         if (c < 33 || c == 127)

@@ -36,8 +36,8 @@ public:
 
     // Makes the project's folder under the worktrees root, then `git worktree add -b`. A refused
     // branch name or a failed add leaves no folder of this worktree behind.
-    Result<WorktreePlan, WorktreeProvisionError> provision(const WorktreePlan &plan, const QString &projectRoot,
-                                                           const GitService &git) const;
+    Result<WorktreePlan, WorktreeProvisionError>
+    provision(const WorktreePlan &plan, const QString &projectRoot, const GitService &git) const;
     // Removes the folder with its contents, then its parent when that is left empty. Errors are
     // ignored (the folder may not exist).
     static void removeLeafAndEmptyParent(const QString &path);

@@ -13,8 +13,7 @@
 
 namespace Brindlewick {
 
-std::optional<QString> LiveSidebarPrompts::chooseFolder(QWidget *parent)
-{
+std::optional<QString> LiveSidebarPrompts::chooseFolder(QWidget *parent) {
     QFileDialog dialog(parent, L("プロジェクトのフォルダを選択してください"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
@@ -24,8 +23,7 @@ std::optional<QString> LiveSidebarPrompts::chooseFolder(QWidget *parent)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> LiveSidebarPrompts::askRename(QWidget *parent, const QString &currentName)
-{
+std::optional<QString> LiveSidebarPrompts::askRename(QWidget *parent, const QString &currentName) {
     QDialog dialog(parent);
     dialog.setWindowTitle(L("プロジェクト名を変更"));
     auto *layout = new QVBoxLayout(&dialog);
@@ -47,8 +45,7 @@ std::optional<QString> LiveSidebarPrompts::askRename(QWidget *parent, const QStr
     return field->text();
 }
 
-bool LiveSidebarPrompts::confirmDelete(QWidget *parent, const QString &message)
-{
+bool LiveSidebarPrompts::confirmDelete(QWidget *parent, const QString &message) {
     QMessageBox box(QMessageBox::Warning, L("プロジェクトを削除"), message, QMessageBox::NoButton, parent);
     QPushButton *remove = box.addButton(L("削除"), QMessageBox::DestructiveRole);
     QPushButton *cancel = box.addButton(L("キャンセル"), QMessageBox::RejectRole);
@@ -58,8 +55,7 @@ bool LiveSidebarPrompts::confirmDelete(QWidget *parent, const QString &message)
     return box.clickedButton() == remove;
 }
 
-void LiveSidebarPrompts::showAlert(QWidget *parent, const QString &title, const QString &message)
-{
+void LiveSidebarPrompts::showAlert(QWidget *parent, const QString &title, const QString &message) {
     QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::NoButton, parent);
     box.addButton(L("OK"), QMessageBox::AcceptRole);
     box.exec();

@@ -20,8 +20,7 @@ namespace Brindlewick {
 
 namespace {
 
-QLabel *captionLabel(const QString &text, QWidget *parent, qreal scale = 0.85)
-{
+QLabel *captionLabel(const QString &text, QWidget *parent, qreal scale = 0.85) {
     auto *l = new QLabel(text, parent);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
@@ -31,8 +30,7 @@ QLabel *captionLabel(const QString &text, QWidget *parent, qreal scale = 0.85)
     return l;
 }
 
-void makeSecondary(QWidget *w)
-{
+void makeSecondary(QWidget *w) {
     QPalette p = w->palette();
     QColor c = p.color(QPalette::WindowText);
     c.setAlphaF(0.65);
@@ -40,8 +38,7 @@ void makeSecondary(QWidget *w)
     w->setPalette(p);
 }
 
-QWidget *iconWithText(const QString &symbol, QLabel *text, QWidget *parent)
-{
+QWidget *iconWithText(const QString &symbol, QLabel *text, QWidget *parent) {
     auto *box = new QWidget(parent);
     auto *h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
@@ -61,10 +58,13 @@ enum class Effect { none, reportFailure, rescan, deleteBranch };
 
 OrphanWorktreeSection::OrphanWorktreeSection(const QString &projectRootPath, const QUuid &projectID,
                                              const QStringList &activeWorkingDirectories, QWidget *parent)
-    : QWidget(parent), m_projectRootPath(projectRootPath), m_projectID(projectID),
-      m_activeWorkingDirectories(activeWorkingDirectories), m_worktreesRoot(AppSupportPaths::worktreesRoot()),
-      m_git(GitService::live()), m_prompts(std::make_unique<LiveOrphanWorktreePrompts>())
-{
+    : QWidget(parent)
+    , m_projectRootPath(projectRootPath)
+    , m_projectID(projectID)
+    , m_activeWorkingDirectories(activeWorkingDirectories)
+    , m_worktreesRoot(AppSupportPaths::worktreesRoot())
+    , m_git(GitService::live())
+    , m_prompts(std::make_unique<LiveOrphanWorktreePrompts>()) {
     setObjectName(QStringLiteral("orphanWorktreeSection"));
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
@@ -74,24 +74,24 @@ OrphanWorktreeSection::OrphanWorktreeSection(const QString &projectRootPath, con
 
 OrphanWorktreeSection::~OrphanWorktreeSection() = default;
 
-void OrphanWorktreeSection::setPrompts(std::unique_ptr<OrphanWorktreePrompts> prompts) { m_prompts = std::move(prompts); }
+void OrphanWorktreeSection::setPrompts(std::unique_ptr<OrphanWorktreePrompts> prompts) {
+    m_prompts = std::move(prompts);
+}
 
-void OrphanWorktreeSection::showEvent(QShowEvent *event)
-{
+void OrphanWorktreeSection::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     // Each time the section is shown.
     scheduleScan();
 }
 
-void OrphanWorktreeSection::changeEvent(QEvent *event)
-{
+void OrphanWorktreeSection::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LanguageChange)
         render();
     QWidget::changeEvent(event);
 }
 
-void OrphanWorktreeSection::setInputs(const QString &projectRootPath, const QStringList &activeWorkingDirectories)
-{
+void OrphanWorktreeSection::setInputs(const QString &projectRootPath,
+                                      const QStringList &activeWorkingDirectories) {
     m_projectRootPath = projectRootPath;
     m_activeWorkingDirectories = activeWorkingDirectories;
     const QString key = projectRootPath + QLatin1Char('#') + QString::number(activeWorkingDirectories.size());
@@ -101,8 +101,7 @@ void OrphanWorktreeSection::setInputs(const QString &projectRootPath, const QStr
     }
 }
 
-void OrphanWorktreeSection::scheduleScan()
-{
+void OrphanWorktreeSection::scheduleScan() {
     m_scanning = true;
     render();
     const QString root = m_projectRootPath;
@@ -119,7 +118,8 @@ void OrphanWorktreeSection::scheduleScan()
                 result.failed = true;
                 return result;
             }
-            for (const OrphanWorktree &w : OrphanWorktreeFinder::find(*entries, worktreesRoot, projectID, active))
+            for (const OrphanWorktree &w :
+                 OrphanWorktreeFinder::find(*entries, worktreesRoot, projectID, active))
                 result.rows.push_back({w, git.worktreeIsDirty(w.path)});
             return result;
         },
@@ -137,23 +137,21 @@ void OrphanWorktreeSection::scheduleScan()
         });
 }
 
-void OrphanWorktreeSection::setBranchDeletion(const QString &path, bool on)
-{
+void OrphanWorktreeSection::setBranchDeletion(const QString &path, bool on) {
     if (on)
         m_branchDeleteSelection.insert(path);
     else
         m_branchDeleteSelection.remove(path);
 }
 
-void OrphanWorktreeSection::setBusy(bool busy)
-{
+void OrphanWorktreeSection::setBusy(bool busy) {
     m_busy = busy;
     render();
 }
 
-void OrphanWorktreeSection::deleteOrphan(const QString &path)
-{
-    const auto it = std::find_if(m_rows.begin(), m_rows.end(), [&](const Row &r) { return r.worktree.path == path; });
+void OrphanWorktreeSection::deleteOrphan(const QString &path) {
+    const auto it =
+        std::find_if(m_rows.begin(), m_rows.end(), [&](const Row &r) { return r.worktree.path == path; });
     if (it == m_rows.end() || m_busy || m_scanning || it->worktree.isLocked)
         return;
     const Row row = *it;
@@ -177,8 +175,7 @@ void OrphanWorktreeSection::deleteOrphan(const QString &path)
         });
 }
 
-void OrphanWorktreeSection::removalDone(const Row &row, bool optedIn, bool removed, bool attempted)
-{
+void OrphanWorktreeSection::removalDone(const Row &row, bool optedIn, bool removed, bool attempted) {
     Effect effect = Effect::none;
     if (!attempted)
         effect = Effect::none;
@@ -193,7 +190,8 @@ void OrphanWorktreeSection::removalDone(const Row &row, bool optedIn, bool remov
         Q_EMIT deletionFinished();
         break;
     case Effect::reportFailure:
-        qCCritical(lcOrphanWorktreeSection, "孤児 worktree の削除に失敗: %s", qUtf8Printable(row.worktree.path));
+        qCCritical(lcOrphanWorktreeSection, "孤児 worktree の削除に失敗: %s",
+                   qUtf8Printable(row.worktree.path));
         m_prompts->reportRemovalFailed(window(), row.worktree.path);
         Q_EMIT deletionFinished();
         break;
@@ -207,8 +205,7 @@ void OrphanWorktreeSection::removalDone(const Row &row, bool optedIn, bool remov
     }
 }
 
-void OrphanWorktreeSection::deleteBranch(const QString &branch)
-{
+void OrphanWorktreeSection::deleteBranch(const QString &branch) {
     setBusy(true);
     // GitService refuses a name that fails the branch rule without running git: that counts as a
     // failed attempt, so the user is asked and then sees the error.
@@ -228,12 +225,16 @@ void OrphanWorktreeSection::deleteBranch(const QString &branch)
             }
             setBusy(true);
             runInBackground(
-                this, [git = m_git, root = m_projectRootPath, branch] { return git.forceDeleteBranch(root, branch); },
+                this,
+                [git = m_git, root = m_projectRootPath, branch] {
+                    return git.forceDeleteBranch(root, branch);
+                },
                 [this, branch](bool forced) {
                     setBusy(false);
                     if (!forced) {
                         m_error = L("ブランチ「%@」の削除に失敗しました。", branch);
-                        qCCritical(lcOrphanWorktreeSection, "孤児ブランチの強制削除に失敗: %s", qUtf8Printable(branch));
+                        qCCritical(lcOrphanWorktreeSection, "孤児ブランチの強制削除に失敗: %s",
+                                   qUtf8Printable(branch));
                     }
                     scheduleScan();
                     Q_EMIT deletionFinished();
@@ -241,8 +242,7 @@ void OrphanWorktreeSection::deleteBranch(const QString &branch)
         });
 }
 
-void OrphanWorktreeSection::render()
-{
+void OrphanWorktreeSection::render() {
     if (m_content) {
         m_layout->removeWidget(m_content);
         m_content->deleteLater();
@@ -276,13 +276,16 @@ void OrphanWorktreeSection::render()
     column->addLayout(header);
 
     if (m_scanFailed) {
-        auto *note = captionLabel(L("worktree を確認できませんでした。git の状態を確認して「更新」してください。"), m_content);
+        auto *note = captionLabel(
+            L("worktree を確認できませんでした。git の状態を確認して「更新」してください。"), m_content);
         note->setObjectName(QStringLiteral("orphanScanFailed"));
         column->addWidget(iconWithText(QStringLiteral("exclamationmark.triangle"), note, m_content));
         return;
     }
 
-    auto *note = captionLabel(L("セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。"), m_content);
+    auto *note = captionLabel(
+        L("セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。"),
+        m_content);
     makeSecondary(note);
     column->addWidget(note);
     if (m_error) {
@@ -299,7 +302,8 @@ void OrphanWorktreeSection::render()
         auto *frame = new QFrame(m_content);
         frame->setObjectName(QStringLiteral("orphanRow"));
         frame->setProperty("bwPath", w.path);
-        frame->setStyleSheet(QStringLiteral("QFrame#orphanRow { background: rgba(128,128,128,0.06); border-radius: 6px; }"));
+        frame->setStyleSheet(
+            QStringLiteral("QFrame#orphanRow { background: rgba(128,128,128,0.06); border-radius: 6px; }"));
         auto *h = new QHBoxLayout(frame);
         h->setContentsMargins(8, 4, 8, 4);
         h->setSpacing(10);
@@ -336,7 +340,8 @@ void OrphanWorktreeSection::render()
         makeSecondary(path);
         text->addWidget(path);
         if (w.isLocked)
-            text->addWidget(captionLabel(L("ロック中。`git worktree unlock` で解除してから削除してください。"), frame, 0.75));
+            text->addWidget(captionLabel(
+                L("ロック中。`git worktree unlock` で解除してから削除してください。"), frame, 0.75));
         h->addLayout(text, 1);
         if (w.branch && !w.isLocked) {
             auto *check = new QCheckBox(L("ブランチも削除"), frame);
@@ -347,7 +352,8 @@ void OrphanWorktreeSection::render()
             check->setChecked(m_branchDeleteSelection.contains(w.path));
             check->setToolTip(L("ON にすると worktree 削除後にブランチ（%@）も削除します。", *w.branch));
             check->setAccessibleName(L("ブランチも削除 %@", *w.branch));
-            connect(check, &QCheckBox::toggled, this, [this, p = w.path](bool on) { setBranchDeletion(p, on); });
+            connect(check, &QCheckBox::toggled, this,
+                    [this, p = w.path](bool on) { setBranchDeletion(p, on); });
             h->addWidget(check);
         }
         auto *remove = new QPushButton(symbolIcon(QStringLiteral("folder.badge.minus")), L("削除"), frame);

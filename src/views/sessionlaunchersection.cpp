@@ -33,8 +33,7 @@ namespace {
 
 const QString remoteControlKey = QStringLiteral("session.launch.remoteControl");
 
-QLabel *secondaryLabel(QWidget *parent, qreal scale)
-{
+QLabel *secondaryLabel(QWidget *parent, qreal scale) {
     auto *l = new QLabel(parent);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
@@ -52,9 +51,11 @@ QLabel *secondaryLabel(QWidget *parent, qreal scale)
 } // namespace
 
 SessionLauncherSection::SessionLauncherSection(const QUuid &projectID, ModelContext &context, QWidget *parent)
-    : QWidget(parent), m_projectID(projectID), m_context(context), m_git(GitService::live()),
-      m_worktreesRoot(AppSupportPaths::worktreesRoot())
-{
+    : QWidget(parent)
+    , m_projectID(projectID)
+    , m_context(context)
+    , m_git(GitService::live())
+    , m_worktreesRoot(AppSupportPaths::worktreesRoot()) {
     setObjectName(QStringLiteral("sessionLauncher"));
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -124,8 +125,7 @@ SessionLauncherSection::SessionLauncherSection(const QUuid &projectID, ModelCont
     rebuildSessionList();
 }
 
-void SessionLauncherSection::changeEvent(QEvent *event)
-{
+void SessionLauncherSection::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
         renderState();
@@ -134,32 +134,36 @@ void SessionLauncherSection::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-void SessionLauncherSection::showEvent(QShowEvent *event)
-{
+void SessionLauncherSection::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     checkRepository();
 }
 
-void SessionLauncherSection::retranslate()
-{
+void SessionLauncherSection::retranslate() {
     m_heading->setText(L("セッション"));
     m_skip->setText(L("権限確認をスキップ"));
-    m_skip->setToolTip(L("ON にすると `claude --dangerously-skip-permissions` で起動し、ツール実行の権限確認をすべてスキップします。確認なしでファイル変更やコマンド実行が走るため、信頼できる作業のみで使ってください（危険）。"));
-    m_skip->setAccessibleDescription(L("claude を権限確認なし（--dangerously-skip-permissions）で起動します。確認なしでツールが実行される危険な設定です。"));
+    m_skip->setToolTip(L(
+        "ON にすると `claude --dangerously-skip-permissions` で起動し、ツール実行の権限確認をすべてスキップします。確認なしでファイル変更やコマンド実行が走るため、信頼できる作業のみで使ってください（危険）。"));
+    m_skip->setAccessibleDescription(L(
+        "claude を権限確認なし（--dangerously-skip-permissions）で起動します。確認なしでツールが実行される危険な設定です。"));
     m_worktree->setText(L("独立 worktree で作成"));
-    m_worktree->setToolTip(L("ON にすると専用の git worktree（別ブランチ）を作り、そこで claude を起動します。同じリポジトリの並行セッションがファイル衝突しません。"));
-    m_worktree->setAccessibleDescription(L("専用の git worktree（別ブランチ）を作成して claude を起動します。並行セッションのファイル衝突を防ぎます。"));
+    m_worktree->setToolTip(L(
+        "ON にすると専用の git worktree（別ブランチ）を作り、そこで claude を起動します。同じリポジトリの並行セッションがファイル衝突しません。"));
+    m_worktree->setAccessibleDescription(L(
+        "専用の git worktree（別ブランチ）を作成して claude を起動します。並行セッションのファイル衝突を防ぎます。"));
     m_remote->setText(L("Remote Control を有効にする"));
-    m_remote->setToolTip(L("ON にすると `claude --remote-control` で起動し、同じセッションを claude.ai・Claude のスマートフォンアプリ・Claude Desktop から続けられます。claude はこのコンピュータ上で動き続けるため、スリープやシャットダウンでセッションは止まります。Pro や Max などのサブスクリプションで claude.ai にログインしている必要があります。既定値は設定の「ターミナル」で変更できます。"));
-    m_remote->setAccessibleDescription(L("Remote Control を有効にして（--remote-control）claude を起動します。同じセッションを claude.ai やスマートフォンアプリから操作できます。"));
+    m_remote->setToolTip(L(
+        "ON にすると `claude --remote-control` で起動し、同じセッションを claude.ai・Claude のスマートフォンアプリ・Claude Desktop から続けられます。claude はこのコンピュータ上で動き続けるため、スリープやシャットダウンでセッションは止まります。Pro や Max などのサブスクリプションで claude.ai にログインしている必要があります。既定値は設定の「ターミナル」で変更できます。"));
+    m_remote->setAccessibleDescription(L(
+        "Remote Control を有効にして（--remote-control）claude を起動します。同じセッションを claude.ai やスマートフォンアプリから操作できます。"));
     m_prompt->setPlaceholderText(L("最初の指示（任意）"));
-    m_prompt->setToolTip(L("起動後、端末の入力欄にこのテキストを挿入します（送信は手動）。空なら何もしません。"));
+    m_prompt->setToolTip(
+        L("起動後、端末の入力欄にこのテキストを挿入します（送信は手動）。空なら何もしません。"));
     m_prompt->setAccessibleDescription(L("起動後に端末の入力欄へ挿入します。送信は手動です。"));
     m_notRepoNote->setText(L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
 }
 
-void SessionLauncherSection::renderState()
-{
+void SessionLauncherSection::renderState() {
     m_startButton->setEnabled(!m_isStarting);
     m_startButton->setText(m_isStarting ? L("作成中…") : L("セッションを開始"));
     m_startButton->setIcon(m_isStarting ? QIcon() : symbolIcon(QStringLiteral("play.circle.fill")));
@@ -173,14 +177,12 @@ void SessionLauncherSection::renderState()
         m_error->setText(*m_startError);
 }
 
-void SessionLauncherSection::setStartError(const std::optional<QString> &message)
-{
+void SessionLauncherSection::setStartError(const std::optional<QString> &message) {
     m_startError = message;
     renderState();
 }
 
-void SessionLauncherSection::checkRepository()
-{
+void SessionLauncherSection::checkRepository() {
     m_isGitRepo.reset();
     renderState();
     const Project *project = m_context.find<Project>(m_projectID);
@@ -200,14 +202,12 @@ void SessionLauncherSection::checkRepository()
         });
 }
 
-void SessionLauncherSection::opened(const QUuid &sessionID, const QString &initialInput)
-{
+void SessionLauncherSection::opened(const QUuid &sessionID, const QString &initialInput) {
     Q_EMIT openSessionRequested(sessionID, initialInput);
     m_prompt->clear();
 }
 
-void SessionLauncherSection::start()
-{
+void SessionLauncherSection::start() {
     if (m_isStarting)
         return;
     Project *project = m_context.find<Project>(m_projectID);
@@ -232,20 +232,23 @@ void SessionLauncherSection::start()
                     return std::nullopt;
                 return r.error();
             },
-            [this, plan, root, sessionID, input, order, options](const std::optional<WorktreeProvisionError> &failure) {
+            [this, plan, root, sessionID, input, order,
+             options](const std::optional<WorktreeProvisionError> &failure) {
                 auto finish = [this] {
                     m_isStarting = false;
                     renderState();
                     Q_EMIT startFinished();
                 };
                 if (failure) {
-                    qCCritical(lcProjectDashboard, "worktree 作成に失敗: %s", qUtf8Printable(failure->caseName()));
+                    qCCritical(lcProjectDashboard, "worktree 作成に失敗: %s",
+                               qUtf8Printable(failure->caseName()));
                     m_startError = failure->description();
                     finish();
                     return;
                 }
                 Project *p = m_context.find<Project>(m_projectID);
-                Session *s = p ? SessionLauncher::createSession(m_context, p, sessionID, plan.path, true, options, order)
+                Session *s = p ? SessionLauncher::createSession(m_context, p, sessionID, plan.path, true,
+                                                                options, order)
                                : nullptr;
                 if (s) {
                     opened(sessionID, input);
@@ -253,9 +256,14 @@ void SessionLauncherSection::start()
                     return;
                 }
                 runInBackground(
-                    this, [plan, root, git = m_git] { WorktreeProvisioner::discard(plan, root, git); return true; },
+                    this,
+                    [plan, root, git = m_git] {
+                        WorktreeProvisioner::discard(plan, root, git);
+                        return true;
+                    },
                     [this, finish](bool) {
-                        m_startError = L("セッションの保存に失敗しました。作成した worktree は撤去しました。");
+                        m_startError =
+                            L("セッションの保存に失敗しました。作成した worktree は撤去しました。");
                         finish();
                     });
             });
@@ -263,7 +271,8 @@ void SessionLauncherSection::start()
     }
 
     const QUuid sessionID = QUuid::createUuid();
-    if (SessionLauncher::createSession(m_context, project, sessionID, project->rootPath(), false, options, order))
+    if (SessionLauncher::createSession(m_context, project, sessionID, project->rootPath(), false, options,
+                                       order))
         opened(sessionID, input);
     else
         m_startError = L("セッションの保存に失敗しました。");
@@ -276,8 +285,7 @@ void SessionLauncherSection::start()
     });
 }
 
-void SessionLauncherSection::rebuildSessionList()
-{
+void SessionLauncherSection::rebuildSessionList() {
     while (QLayoutItem *item = m_list->takeAt(0)) {
         if (QWidget *w = item->widget())
             w->deleteLater();
@@ -309,9 +317,11 @@ void SessionLauncherSection::rebuildSessionList()
         const QString response = s->lastResponse().value_or(QString());
         if (!prompt.isEmpty() || !response.isEmpty()) {
             if (!prompt.isEmpty())
-                text += QLatin1Char('\n') + fontMetrics().elidedText(prompt.simplified(), Qt::ElideRight, 480);
+                text +=
+                    QLatin1Char('\n') + fontMetrics().elidedText(prompt.simplified(), Qt::ElideRight, 480);
             if (!response.isEmpty())
-                text += QStringLiteral("\n\u275D ") + fontMetrics().elidedText(response.simplified(), Qt::ElideRight, 480);
+                text += QStringLiteral("\n\u275D ") +
+                        fontMetrics().elidedText(response.simplified(), Qt::ElideRight, 480);
         } else {
             text += QLatin1Char('\n') + ColumnStyle::subtitle(s->column());
         }

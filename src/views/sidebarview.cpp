@@ -41,16 +41,15 @@ class SidebarDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
         QSize s = QStyledItemDelegate::sizeHint(option, index);
         const auto kind = RowKind(index.data(KindRole).toInt());
         s.setHeight(std::max(s.height(), kind == RowKind::header ? 30 : 28));
         return s;
     }
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
         const auto kind = RowKind(index.data(KindRole).toInt());
         if (kind == RowKind::header || kind == RowKind::empty) {
             painter->save();
@@ -63,7 +62,8 @@ public:
             QColor c = option.palette.color(QPalette::Text);
             c.setAlphaF(kind == RowKind::header ? 0.55 : 0.45);
             painter->setPen(c);
-            const QRect r = option.rect.adjusted(kind == RowKind::header ? 10 : 14, kind == RowKind::header ? 6 : 0, -8, 0);
+            const QRect r = option.rect.adjusted(kind == RowKind::header ? 10 : 14,
+                                                 kind == RowKind::header ? 6 : 0, -8, 0);
             painter->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
             painter->restore();
             return;
@@ -96,8 +96,7 @@ public:
     using QListWidget::QListWidget;
 
     // The project index of the row, counting only project rows; -1 for other rows.
-    int projectIndex(int row) const
-    {
+    int projectIndex(int row) const {
         int index = -1;
         for (int i = 0; i <= row && i < count(); ++i) {
             if (RowKind(item(i)->data(KindRole).toInt()) == RowKind::project)
@@ -110,8 +109,7 @@ public:
     int projectCount() const { return projectIndex(count() - 1) + 1; }
 
 protected:
-    void dropEvent(QDropEvent *event) override
-    {
+    void dropEvent(QDropEvent *event) override {
         event->setDropAction(Qt::IgnoreAction);
         event->accept();
         if (onDrop)
@@ -122,9 +120,11 @@ protected:
 } // namespace
 
 SidebarView::SidebarView(ModelContext &context, AppModel &appModel, QWidget *parent)
-    : QWidget(parent), m_context(context), m_appModel(appModel), m_git(GitService::live()),
-      m_prompts(std::make_unique<LiveSidebarPrompts>())
-{
+    : QWidget(parent)
+    , m_context(context)
+    , m_appModel(appModel)
+    , m_git(GitService::live())
+    , m_prompts(std::make_unique<LiveSidebarPrompts>()) {
     setObjectName(QStringLiteral("sidebar"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8, 0, 8);
@@ -166,7 +166,8 @@ SidebarView::SidebarView(ModelContext &context, AppModel &appModel, QWidget *par
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setTextFormat(Qt::PlainText);
     m_banner->setContentsMargins(12, 8, 12, 8);
-    m_banner->setStyleSheet(QStringLiteral("QLabel#sidebarInfoBanner { background: palette(midlight); border-radius: 14px; }"));
+    m_banner->setStyleSheet(
+        QStringLiteral("QLabel#sidebarInfoBanner { background: palette(midlight); border-radius: 14px; }"));
     m_banner->setGraphicsEffect(new QGraphicsOpacityEffect(m_banner));
     m_banner->hide();
     layout->addWidget(m_banner, 0, Qt::AlignHCenter);
@@ -206,17 +207,18 @@ SidebarView::SidebarView(ModelContext &context, AppModel &appModel, QWidget *par
 
 SidebarView::~SidebarView() = default;
 
-void SidebarView::setPrompts(std::unique_ptr<SidebarPrompts> prompts) { m_prompts = std::move(prompts); }
-
-void SidebarView::retranslate()
-{
-    m_addButton->setText(L("プロジェクトを追加"));
-    m_addButton->setAccessibleName(L("プロジェクトを追加"));
-    m_addButton->setToolTip(L("フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。"));
+void SidebarView::setPrompts(std::unique_ptr<SidebarPrompts> prompts) {
+    m_prompts = std::move(prompts);
 }
 
-void SidebarView::changeEvent(QEvent *event)
-{
+void SidebarView::retranslate() {
+    m_addButton->setText(L("プロジェクトを追加"));
+    m_addButton->setAccessibleName(L("プロジェクトを追加"));
+    m_addButton->setToolTip(
+        L("フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。"));
+}
+
+void SidebarView::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
         rebuild();
@@ -224,8 +226,7 @@ void SidebarView::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-void SidebarView::scheduleRebuild()
-{
+void SidebarView::scheduleRebuild() {
     if (m_rebuildScheduled)
         return;
     m_rebuildScheduled = true;
@@ -235,8 +236,7 @@ void SidebarView::scheduleRebuild()
     });
 }
 
-void SidebarView::rebuild()
-{
+void SidebarView::rebuild() {
     m_syncing = true;
     m_list->clear();
     auto add = [this](RowKind kind, const QString &text, const QString &symbol) {
@@ -272,8 +272,7 @@ void SidebarView::rebuild()
     syncSelectionFromModel();
 }
 
-void SidebarView::syncSelectionFromModel()
-{
+void SidebarView::syncSelectionFromModel() {
     const SidebarItem want = m_appModel.selection().value_or(SidebarItem::board());
     m_syncing = true;
     QListWidgetItem *match = nullptr;
@@ -294,8 +293,7 @@ void SidebarView::syncSelectionFromModel()
     m_syncing = false;
 }
 
-void SidebarView::onCurrentItemChanged(QListWidgetItem *current)
-{
+void SidebarView::onCurrentItemChanged(QListWidgetItem *current) {
     if (m_syncing || !current)
         return;
     switch (RowKind(current->data(KindRole).toInt())) {
@@ -313,8 +311,7 @@ void SidebarView::onCurrentItemChanged(QListWidgetItem *current)
     }
 }
 
-std::vector<Project *> SidebarView::sortedProjects() const
-{
+std::vector<Project *> SidebarView::sortedProjects() const {
     FetchDescriptor<Project> d;
     d.sortBefore = [](const Project *a, const Project *b) {
         if (a->sortOrder() != b->sortOrder())
@@ -324,8 +321,7 @@ std::vector<Project *> SidebarView::sortedProjects() const
     return m_context.fetch(d);
 }
 
-void SidebarView::addProject()
-{
+void SidebarView::addProject() {
     if (m_adding)
         return;
     const std::optional<QString> folder = m_prompts->chooseFolder(window());
@@ -334,8 +330,7 @@ void SidebarView::addProject()
     addFolder(*folder);
 }
 
-void SidebarView::addFolder(const QString &folder)
-{
+void SidebarView::addFolder(const QString &folder) {
     if (m_adding)
         return;
     m_adding = true;
@@ -348,7 +343,8 @@ void SidebarView::addFolder(const QString &folder)
             m_addButton->setEnabled(true);
             const auto outcome = ProjectController::addOrReuseProject(candidate, m_context);
             if (!outcome) {
-                m_prompts->showAlert(window(), L("プロジェクトを追加できません"), outcome.error().description());
+                m_prompts->showAlert(window(), L("プロジェクトを追加できません"),
+                                     outcome.error().description());
                 Q_EMIT addFinished();
                 return;
             }
@@ -360,8 +356,7 @@ void SidebarView::addFolder(const QString &folder)
         });
 }
 
-void SidebarView::showInfo(const QString &message)
-{
+void SidebarView::showInfo(const QString &message) {
     m_infoMessage = message;
     m_banner->setText(message);
     m_banner->show();
@@ -375,8 +370,7 @@ void SidebarView::showInfo(const QString &message)
     m_bannerTimer->start(); // a newer notice restarts the 2.5 seconds
 }
 
-void SidebarView::beginRename(const QUuid &projectID)
-{
+void SidebarView::beginRename(const QUuid &projectID) {
     Project *project = m_context.find<Project>(projectID);
     if (!project)
         return;
@@ -389,8 +383,7 @@ void SidebarView::beginRename(const QUuid &projectID)
         m_prompts->showAlert(window(), L("操作に失敗しました"), renamed.error().description());
 }
 
-void SidebarView::setProjectColor(const QUuid &projectID, const std::optional<QString> &hex)
-{
+void SidebarView::setProjectColor(const QUuid &projectID, const std::optional<QString> &hex) {
     Project *project = m_context.find<Project>(projectID);
     if (!project)
         return;
@@ -398,23 +391,23 @@ void SidebarView::setProjectColor(const QUuid &projectID, const std::optional<QS
         m_prompts->showAlert(window(), L("操作に失敗しました"), set.error().description());
 }
 
-void SidebarView::attemptDelete(const QUuid &projectID)
-{
+void SidebarView::attemptDelete(const QUuid &projectID) {
     Project *project = m_context.find<Project>(projectID);
     if (!project)
         return;
     const auto readiness = ProjectController::deletionReadiness(
         project, [](const QUuid &id) { return SessionProcessManager::shared().hasTerminal(id); });
     if (readiness.blockingSessions > 0) {
-        m_prompts->showAlert(window(), L("削除できません"),
-                             L("「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。",
-                               project->displayName(), qlonglong(readiness.blockingSessions)));
+        m_prompts->showAlert(
+            window(), L("削除できません"),
+            L("「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。",
+              project->displayName(), qlonglong(readiness.blockingSessions)));
         return;
     }
-    const QString message =
-        L("「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。",
-          project->displayName(), qlonglong(readiness.sessionCount), qlonglong(readiness.taskCount),
-          qlonglong(readiness.noteCount));
+    const QString message = L(
+        "「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。",
+        project->displayName(), qlonglong(readiness.sessionCount), qlonglong(readiness.taskCount),
+        qlonglong(readiness.noteCount));
     if (!m_prompts->confirmDelete(window(), message))
         return;
     project = m_context.find<Project>(projectID);
@@ -429,8 +422,7 @@ void SidebarView::attemptDelete(const QUuid &projectID)
         m_appModel.setSelection(SidebarItem::board());
 }
 
-void SidebarView::dropAt(const QPoint &viewportPos)
-{
+void SidebarView::dropAt(const QPoint &viewportPos) {
     auto *list = static_cast<ProjectList *>(m_list);
     std::set<int> rows;
     for (QListWidgetItem *selected : list->selectedItems()) {
@@ -454,14 +446,12 @@ void SidebarView::dropAt(const QPoint &viewportPos)
     moveProjects(rows, std::clamp(destination, 0, n));
 }
 
-void SidebarView::moveProjects(const std::set<int> &rows, int destination)
-{
+void SidebarView::moveProjects(const std::set<int> &rows, int destination) {
     const auto projects = sortedProjects();
     applyOrder(ProjectReorder::reordered(int(projects.size()), rows, destination), projects);
 }
 
-void SidebarView::moveProject(int index, ProjectReorder::Direction direction)
-{
+void SidebarView::moveProject(int index, ProjectReorder::Direction direction) {
     const auto projects = sortedProjects();
     const auto [rows, destination] = ProjectReorder::oneStep(int(projects.size()), index, direction);
     if (rows.empty())
@@ -469,8 +459,7 @@ void SidebarView::moveProject(int index, ProjectReorder::Direction direction)
     applyOrder(ProjectReorder::reordered(int(projects.size()), rows, destination), projects);
 }
 
-void SidebarView::applyOrder(const std::vector<int> &order, const std::vector<Project *> &projects)
-{
+void SidebarView::applyOrder(const std::vector<int> &order, const std::vector<Project *> &projects) {
     bool identity = true;
     for (int i = 0; i < int(order.size()); ++i)
         identity = identity && order[size_t(i)] == i;
@@ -480,11 +469,11 @@ void SidebarView::applyOrder(const std::vector<int> &order, const std::vector<Pr
     for (int i = 0; i < int(order.size()); ++i)
         projects[size_t(order[size_t(i)])]->setSortOrder(i);
     if (const auto saved = m_context.save(); !saved)
-        qCCritical(lcProjectReorder, "プロジェクト並べ替えの保存に失敗: %s", qUtf8Printable(saved.error().description));
+        qCCritical(lcProjectReorder, "プロジェクト並べ替えの保存に失敗: %s",
+                   qUtf8Printable(saved.error().description));
 }
 
-QMenu *SidebarView::contextMenuFor(const QUuid &projectID, QWidget *parent)
-{
+QMenu *SidebarView::contextMenuFor(const QUuid &projectID, QWidget *parent) {
     auto *menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("projectContextMenu"));
     menu->addAction(L("名前を変更…"), this, [this, projectID] { beginRename(projectID); })
@@ -501,7 +490,8 @@ QMenu *SidebarView::contextMenuFor(const QUuid &projectID, QWidget *parent)
             painter.setBrush(QColor(QLatin1Char('#') + c.hex));
             painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
         }
-        QAction *a = colors->addAction(QIcon(dot), L(c.name), this, [this, projectID, hex = c.hex] { setProjectColor(projectID, hex); });
+        QAction *a = colors->addAction(QIcon(dot), L(c.name), this,
+                                       [this, projectID, hex = c.hex] { setProjectColor(projectID, hex); });
         a->setData(c.hex);
     }
     colors->addSeparator();
@@ -509,14 +499,17 @@ QMenu *SidebarView::contextMenuFor(const QUuid &projectID, QWidget *parent)
         ->setObjectName(QStringLiteral("noColor"));
     menu->addSeparator();
     const auto projects = sortedProjects();
-    const auto it = std::find_if(projects.begin(), projects.end(), [&](const Project *p) { return p->id() == projectID; });
+    const auto it = std::find_if(projects.begin(), projects.end(),
+                                 [&](const Project *p) { return p->id() == projectID; });
     if (it != projects.end()) {
         const int index = int(it - projects.begin());
         const int n = int(projects.size());
-        QAction *up = menu->addAction(L("上へ移動"), this, [this, index] { moveProject(index, ProjectReorder::Direction::up); });
+        QAction *up = menu->addAction(L("上へ移動"), this,
+                                      [this, index] { moveProject(index, ProjectReorder::Direction::up); });
         up->setObjectName(QStringLiteral("moveUp"));
         up->setEnabled(index > 0 && index < n);
-        QAction *down = menu->addAction(L("下へ移動"), this, [this, index] { moveProject(index, ProjectReorder::Direction::down); });
+        QAction *down = menu->addAction(
+            L("下へ移動"), this, [this, index] { moveProject(index, ProjectReorder::Direction::down); });
         down->setObjectName(QStringLiteral("moveDown"));
         down->setEnabled(index < n - 1);
         menu->addSeparator();

@@ -31,21 +31,20 @@ public:
     std::deque<bool> forceRemove;
     std::deque<bool> forceBranch;
     QStringList asked;
-    bool confirmForceRemove(QWidget *, const QString &path) override
-    {
+    bool confirmForceRemove(QWidget *, const QString &path) override {
         asked << QStringLiteral("remove ") + path;
         return take(forceRemove);
     }
-    void reportRemovalFailed(QWidget *, const QString &path) override { asked << QStringLiteral("failed ") + path; }
-    bool confirmForceBranchDelete(QWidget *, const QString &branch) override
-    {
+    void reportRemovalFailed(QWidget *, const QString &path) override {
+        asked << QStringLiteral("failed ") + path;
+    }
+    bool confirmForceBranchDelete(QWidget *, const QString &branch) override {
         asked << QStringLiteral("branch ") + branch;
         return take(forceBranch);
     }
 
 private:
-    static bool take(std::deque<bool> &q)
-    {
+    static bool take(std::deque<bool> &q) {
         if (q.empty())
             return false;
         const bool v = q.front();
@@ -54,8 +53,7 @@ private:
     }
 };
 
-bool branchExists(const QString &repo, const QString &branch)
-{
+bool branchExists(const QString &repo, const QString &branch) {
     return rawGit(repo, {QStringLiteral("rev-parse"), QStringLiteral("--verify"), QStringLiteral("-q"),
                          QStringLiteral("refs/heads/") + branch})
         .succeeded();
@@ -71,40 +69,36 @@ class TestOrphanWorktreeSection : public QObject {
     std::unique_ptr<OrphanWorktreeSection> m_section;
     AnsweringPrompts *m_prompts = nullptr;
 
-    QString add(const QUuid &session, bool detached = false)
-    {
+    QString add(const QUuid &session, bool detached = false) {
         const WorktreePlan plan = WorktreePlan::make(m_root, m_project, session);
         QDir().mkpath(QFileInfo(plan.path).path());
         if (detached)
-            rawGit(m_repo, {QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-q"), QStringLiteral("--detach"), plan.path});
+            rawGit(m_repo, {QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-q"),
+                            QStringLiteral("--detach"), plan.path});
         else
             GitService::live().addWorktree(m_repo, plan.branch, plan.path);
         return plan.path;
     }
-    OrphanWorktreeSection::Row row(const QString &path)
-    {
+    OrphanWorktreeSection::Row row(const QString &path) {
         for (const auto &r : m_section->rows())
             if (r.worktree.path == path)
                 return r;
         return {};
     }
-    QWidget *rowWidget(const QString &path)
-    {
+    QWidget *rowWidget(const QString &path) {
         for (QWidget *w : m_section->findChildren<QWidget *>(QStringLiteral("orphanRow")))
             if (w->property("bwPath").toString() == path)
                 return w;
         return nullptr;
     }
-    bool scan()
-    {
+    bool scan() {
         QSignalSpy spy(m_section.get(), &OrphanWorktreeSection::scanFinished);
         m_section->scheduleScan();
         return spy.wait(10000);
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_tmp = std::make_unique<QTemporaryDir>();
         const QString base = QFileInfo(m_tmp->path()).canonicalFilePath();
         m_repo = base + QStringLiteral("/repo");
@@ -112,13 +106,11 @@ private Q_SLOTS:
         QVERIFY(BrindlewickTest::makeRepository(m_repo));
         m_project = QUuid::createUuid();
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_section.reset();
         m_tmp.reset();
     }
-    void makeSection(const QStringList &active = {})
-    {
+    void makeSection(const QStringList &active = {}) {
         m_section = std::make_unique<OrphanWorktreeSection>(m_repo, m_project, active);
         m_section->setWorktreesRoot(m_root);
         auto prompts = std::make_unique<AnsweringPrompts>();
@@ -126,8 +118,7 @@ private Q_SLOTS:
         m_section->setPrompts(std::move(prompts));
     }
 
-    void scanShowsRowsWithBadges()
-    {
+    void scanShowsRowsWithBadges() {
         const QString clean = add(QUuid::createUuid());
         const QString dirty = add(QUuid::createUuid());
         const QString detached = add(QUuid::createUuid(), true);
@@ -146,7 +137,8 @@ private Q_SLOTS:
         QVERIFY(row(detached).worktree.displayLabel().startsWith(QStringLiteral("detached @ ")));
         QCOMPARE(row(detached).worktree.displayLabel().size(), 18);
 
-        QCOMPARE(rowWidget(dirty)->findChild<QLabel *>(QStringLiteral("orphanBadge"))->text(), QStringLiteral("未コミット変更"));
+        QCOMPARE(rowWidget(dirty)->findChild<QLabel *>(QStringLiteral("orphanBadge"))->text(),
+                 QStringLiteral("未コミット変更"));
         QVERIFY(!rowWidget(clean)->findChild<QLabel *>(QStringLiteral("orphanBadge")));
         QVERIFY(!rowWidget(detached)->findChild<QCheckBox *>(QStringLiteral("orphanBranchCheck")));
         QVERIFY(rowWidget(locked)->findChild<QLabel *>(QStringLiteral("orphanLock")));
@@ -164,8 +156,7 @@ private Q_SLOTS:
         QCOMPARE(m_section->rows().size(), size_t(5));
     }
 
-    void aNewerScanReplacesAnOlder()
-    {
+    void aNewerScanReplacesAnOlder() {
         add(QUuid::createUuid());
         makeSection();
         QSignalSpy spy(m_section.get(), &OrphanWorktreeSection::scanFinished);
@@ -179,26 +170,29 @@ private Q_SLOTS:
         QCOMPARE(m_section->rows().size(), size_t(1));
     }
 
-    void aFailedListingShowsTheNote()
-    {
-        m_section = std::make_unique<OrphanWorktreeSection>(m_tmp->path() + QStringLiteral("/nothing"), m_project, QStringList{});
+    void aFailedListingShowsTheNote() {
+        m_section = std::make_unique<OrphanWorktreeSection>(m_tmp->path() + QStringLiteral("/nothing"),
+                                                            m_project, QStringList{});
         m_section->setWorktreesRoot(m_root);
         QVERIFY(scan());
         QVERIFY(m_section->scanFailed());
         QVERIFY(m_section->rows().empty());
         auto *note = m_section->findChild<QLabel *>(QStringLiteral("orphanScanFailed"));
         QVERIFY(note);
-        QCOMPARE(note->text(), QStringLiteral("worktree を確認できませんでした。git の状態を確認して「更新」してください。"));
+        QCOMPARE(
+            note->text(),
+            QStringLiteral("worktree を確認できませんでした。git の状態を確認して「更新」してください。"));
     }
 
-    void cleanRowsGoWithoutAskingAndTakeTheirBranch()
-    {
+    void cleanRowsGoWithoutAskingAndTakeTheirBranch() {
         const QUuid merged = QUuid::createUuid(), unmerged = QUuid::createUuid();
         const QString a = add(merged);
         const QString b = add(unmerged);
         const WorktreePlan pa = WorktreePlan::make(m_root, m_project, merged);
         const WorktreePlan pb = WorktreePlan::make(m_root, m_project, unmerged);
-        QVERIFY(rawGit(b, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("--allow-empty"), QStringLiteral("-m"), QStringLiteral("work")}).succeeded());
+        QVERIFY(rawGit(b, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("--allow-empty"),
+                           QStringLiteral("-m"), QStringLiteral("work")})
+                    .succeeded());
         makeSection();
         QVERIFY(scan());
         rowWidget(a)->findChild<QCheckBox *>(QStringLiteral("orphanBranchCheck"))->setChecked(true);
@@ -224,18 +218,21 @@ private Q_SLOTS:
         QTRY_VERIFY(m_section->rows().empty()); // rescanned: the worktree is gone
     }
 
-    void forcedBranchDeletionAndItsFailure()
-    {
+    void forcedBranchDeletionAndItsFailure() {
         const QUuid s1 = QUuid::createUuid(), s2 = QUuid::createUuid();
         const QString a = add(s1), b = add(s2);
-        const WorktreePlan p1 = WorktreePlan::make(m_root, m_project, s1), p2 = WorktreePlan::make(m_root, m_project, s2);
+        const WorktreePlan p1 = WorktreePlan::make(m_root, m_project, s1),
+                           p2 = WorktreePlan::make(m_root, m_project, s2);
         for (const QString &w : {a, b})
-            QVERIFY(rawGit(w, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("--allow-empty"), QStringLiteral("-m"), QStringLiteral("work")}).succeeded());
+            QVERIFY(rawGit(w, {QStringLiteral("commit"), QStringLiteral("-q"),
+                               QStringLiteral("--allow-empty"), QStringLiteral("-m"), QStringLiteral("work")})
+                        .succeeded());
         makeSection();
         // git that refuses `branch -D` for the second branch.
         const QString refused = p2.branch;
         m_section->setGitService(GitService([refused](const QStringList &args, const QString &dir) {
-            if (args.value(0) == QLatin1String("branch") && args.value(1) == QLatin1String("-D") && args.value(3) == refused)
+            if (args.value(0) == QLatin1String("branch") && args.value(1) == QLatin1String("-D") &&
+                args.value(3) == refused)
                 return GitRunResult{QString(), 1, {}};
             return GitService::runProcess(args, dir);
         }));
@@ -253,12 +250,12 @@ private Q_SLOTS:
         m_section->deleteOrphan(b);
         QVERIFY(done.wait(10000));
         QVERIFY(branchExists(m_repo, p2.branch));
-        QCOMPARE(m_section->errorMessage(), QStringLiteral("ブランチ「%1」の削除に失敗しました。").arg(p2.branch));
+        QCOMPARE(m_section->errorMessage(),
+                 QStringLiteral("ブランチ「%1」の削除に失敗しました。").arg(p2.branch));
         QTRY_VERIFY(m_section->findChild<QLabel *>(QStringLiteral("orphanError")));
     }
 
-    void dirtyRowsAskFirstAndFailuresAreReported()
-    {
+    void dirtyRowsAskFirstAndFailuresAreReported() {
         const QString dirty = add(QUuid::createUuid());
         QVERIFY(BrindlewickTest::writeFile(dirty + QStringLiteral("/wip.txt"), "wip"));
         makeSection();

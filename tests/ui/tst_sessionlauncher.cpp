@@ -31,53 +31,50 @@ class TestSessionLauncher : public QObject {
     std::unique_ptr<QTemporaryDir> m_tmp;
 
     ModelContext &ctx() { return m_container->mainContext(); }
-    Project *project(const QString &root)
-    {
+    Project *project(const QString &root) {
         auto *p = ctx().insert(std::make_unique<Project>(root, QStringLiteral("p"), std::nullopt, 0));
         ctx().save();
         return p;
     }
-    static bool checked(SessionLauncherSection &s)
-    {
+    static bool checked(SessionLauncherSection &s) {
         s.checkRepository();
         return QTest::qWaitFor([&] { return s.isGitRepo().has_value(); }, 10000);
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_home = std::make_unique<BrindlewickTest::TempHome>();
         m_container = std::move(*ContainerFactory::make(true));
         m_tmp = std::make_unique<QTemporaryDir>();
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_container.reset();
         m_tmp.reset();
         m_home.reset();
     }
 
-    void orderAndTitles()
-    {
+    void orderAndTitles() {
         Project *p = project(m_tmp->path());
         QCOMPARE(SessionLauncher::nextOrder({}), qint64(0));
-        Session *a = SessionLauncher::createSession(ctx(), p, QUuid::createUuid(), p->rootPath(), false, {}, 0);
+        Session *a =
+            SessionLauncher::createSession(ctx(), p, QUuid::createUuid(), p->rootPath(), false, {}, 0);
         QVERIFY(a);
         QCOMPARE(a->title(), QStringLiteral("セッション 1"));
         a->setSortOrder(5);
-        ctx().insert(std::make_unique<Session>(QStringLiteral("x"), p->rootPath(), false, false, false, 0, p));
+        ctx().insert(
+            std::make_unique<Session>(QStringLiteral("x"), p->rootPath(), false, false, false, 0, p));
         QVERIFY(ctx().save().ok());
         const qint64 next = SessionLauncher::nextOrder(p->sessions());
         QCOMPARE(next, qint64(6));
-        Session *b = SessionLauncher::createSession(ctx(), p, QUuid::createUuid(), p->rootPath(), false, {true, true}, next);
+        Session *b = SessionLauncher::createSession(ctx(), p, QUuid::createUuid(), p->rootPath(), false,
+                                                    {true, true}, next);
         QCOMPARE(b->title(), QStringLiteral("セッション 7"));
         QCOMPARE(b->columnRaw(), QStringLiteral("working"));
         QVERIFY(b->skipPermissions() && b->remoteControl());
         QCOMPARE(b->project(), p);
     }
 
-    void plainStart()
-    {
+    void plainStart() {
         Project *p = project(m_tmp->path()); // not a repository
         SessionLauncherSection launcher(p->id(), ctx());
         QVERIFY(launcher.findChild<QLabel *>(QStringLiteral("noSessions")));
@@ -114,8 +111,7 @@ private Q_SLOTS:
         QTRY_COMPARE(launcher.findChildren<QPushButton *>(QStringLiteral("sessionRow")).size(), 2);
     }
 
-    void worktreeStart()
-    {
+    void worktreeStart() {
         const QString repo = QFileInfo(m_tmp->path()).canonicalFilePath() + QStringLiteral("/repo");
         QVERIFY(BrindlewickTest::makeRepository(repo));
         Project *p = project(repo);
@@ -134,7 +130,8 @@ private Q_SLOTS:
         const QUuid id = open.at(0).at(0).toUuid();
         Session *s = ctx().find<Session>(id);
         QVERIFY(s && s->isWorktree());
-        const WorktreePlan plan = WorktreePlan::make(m_tmp->path() + QStringLiteral("/worktrees"), p->id(), id);
+        const WorktreePlan plan =
+            WorktreePlan::make(m_tmp->path() + QStringLiteral("/worktrees"), p->id(), id);
         QCOMPARE(s->workingDirectory(), plan.path);
         QVERIFY(QFileInfo::exists(plan.path + QStringLiteral("/README")));
 
@@ -149,15 +146,15 @@ private Q_SLOTS:
         QVERIFY(finished.wait(10000));
         QCOMPARE(open.count(), 1);
         QCOMPARE(launcher.startError(),
-                 QStringLiteral("worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。"));
+                 QStringLiteral(
+                     "worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。"));
         QCOMPARE(launcher.firstPromptField()->text(), QStringLiteral("keep me"));
         QCOMPARE(p->sessions().size(), size_t(1));
         launcher.skipPermissionsOption()->setChecked(true);
         QCOMPARE(launcher.startError(), std::nullopt);
     }
 
-    void remoteControlFollowsThePreferenceUntilChangedHere()
-    {
+    void remoteControlFollowsThePreferenceUntilChangedHere() {
         Preferences::setValue(QStringLiteral("session.launch.remoteControl"), true);
         Project *p = project(m_tmp->path());
         SessionLauncherSection launcher(p->id(), ctx());

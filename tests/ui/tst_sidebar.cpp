@@ -39,23 +39,23 @@ public:
     QStringList deleteMessages;
     QStringList renameOffers;
 
-    std::optional<QString> chooseFolder(QWidget *) override { return take(folders, std::optional<QString>()); }
-    std::optional<QString> askRename(QWidget *, const QString &current) override
-    {
+    std::optional<QString> chooseFolder(QWidget *) override {
+        return take(folders, std::optional<QString>());
+    }
+    std::optional<QString> askRename(QWidget *, const QString &current) override {
         renameOffers << current;
         return take(names, std::optional<QString>());
     }
-    bool confirmDelete(QWidget *, const QString &message) override
-    {
+    bool confirmDelete(QWidget *, const QString &message) override {
         deleteMessages << message;
         return take(confirmations, false);
     }
-    void showAlert(QWidget *, const QString &title, const QString &message) override { alerts << qMakePair(title, message); }
+    void showAlert(QWidget *, const QString &title, const QString &message) override {
+        alerts << qMakePair(title, message);
+    }
 
 private:
-    template <class T>
-    static T take(std::deque<T> &q, T fallback)
-    {
+    template <class T> static T take(std::deque<T> &q, T fallback) {
         if (q.empty())
             return fallback;
         T v = q.front();
@@ -64,7 +64,9 @@ private:
     }
 };
 
-QAction *action(QMenu *menu, const char *name) { return menu->findChild<QAction *>(QString::fromLatin1(name)); }
+QAction *action(QMenu *menu, const char *name) {
+    return menu->findChild<QAction *>(QString::fromLatin1(name));
+}
 
 } // namespace
 
@@ -77,21 +79,19 @@ class TestSidebar : public QObject {
     AnsweringPrompts *m_prompts = nullptr;
 
     ModelContext &ctx() { return m_container->mainContext(); }
-    Project *addProject(const QString &name, qint64 order)
-    {
-        auto *p = ctx().insert(std::make_unique<Project>(QStringLiteral("/srv/") + name, name, std::nullopt, order));
+    Project *addProject(const QString &name, qint64 order) {
+        auto *p = ctx().insert(
+            std::make_unique<Project>(QStringLiteral("/srv/") + name, name, std::nullopt, order));
         ctx().save();
         return p;
     }
-    QStringList projectNames()
-    {
+    QStringList projectNames() {
         QStringList out;
         for (int i = 3; i < m_sidebar->list()->count(); ++i)
             out << m_sidebar->list()->item(i)->text();
         return out;
     }
-    QList<qint64> orders(const QList<Project *> &projects)
-    {
+    QList<qint64> orders(const QList<Project *> &projects) {
         QList<qint64> out;
         for (auto *p : projects)
             out << p->sortOrder();
@@ -100,8 +100,7 @@ class TestSidebar : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { qputenv("LC_ALL", "C"); }
-    void init()
-    {
+    void init() {
         m_home = std::make_unique<BrindlewickTest::TempHome>();
         m_container = std::move(*ContainerFactory::make(true));
         m_model = std::make_unique<AppModel>(nullptr);
@@ -110,22 +109,21 @@ private Q_SLOTS:
         m_prompts = prompts.get();
         m_sidebar->setPrompts(std::move(prompts));
     }
-    void cleanup()
-    {
+    void cleanup() {
         m_sidebar.reset();
         m_model.reset();
         m_container.reset();
         m_home.reset();
     }
 
-    void addingAFolderRegistersItsRepositoryRoot()
-    {
+    void addingAFolderRegistersItsRepositoryRoot() {
         QTemporaryDir tmp;
         const QString repo = QFileInfo(tmp.path()).canonicalFilePath() + QStringLiteral("/my repo");
         QVERIFY(BrindlewickTest::makeRepository(repo));
         QDir().mkpath(repo + QStringLiteral("/src/deep"));
         QCOMPARE(m_sidebar->addButton()->toolTip(),
-                 QStringLiteral("フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。"));
+                 QStringLiteral(
+                     "フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。"));
 
         // Cancelling the picker does nothing.
         m_prompts->folders.push_back(std::nullopt);
@@ -163,20 +161,19 @@ private Q_SLOTS:
         QVERIFY(m_prompts->alerts.isEmpty());
     }
 
-    void anUnusableFolderIsAnAlert()
-    {
+    void anUnusableFolderIsAnAlert() {
         QSignalSpy finished(m_sidebar.get(), &SidebarView::addFinished);
         m_sidebar->addFolder(QStringLiteral("   "));
         QVERIFY(finished.wait());
         QCOMPARE(m_prompts->alerts.size(), 1);
         QCOMPARE(m_prompts->alerts[0].first, QStringLiteral("プロジェクトを追加できません"));
         QCOMPARE(m_prompts->alerts[0].second,
-                 QStringLiteral("選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。"));
+                 QStringLiteral(
+                     "選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。"));
         QVERIFY(!m_model->selection() || m_model->selection()->kind != SidebarItem::Kind::project);
     }
 
-    void renameAndColourFromTheContextMenu()
-    {
+    void renameAndColourFromTheContextMenu() {
         Project *p = addProject(QStringLiteral("alpha"), 0);
         std::unique_ptr<QMenu> menu(m_sidebar->contextMenuFor(p->id(), nullptr));
         m_prompts->names = {QStringLiteral("   "), std::nullopt, QStringLiteral("  beta ")};
@@ -197,8 +194,9 @@ private Q_SLOTS:
         for (QAction *a : colors->actions())
             if (!a->isSeparator())
                 titles << a->text();
-        QCOMPARE(titles, (QStringList{QStringLiteral("レッド"), QStringLiteral("オレンジ"), QStringLiteral("イエロー"),
-                                      QStringLiteral("グリーン"), QStringLiteral("ブルー"), QStringLiteral("パープル"),
+        QCOMPARE(titles, (QStringList{QStringLiteral("レッド"), QStringLiteral("オレンジ"),
+                                      QStringLiteral("イエロー"), QStringLiteral("グリーン"),
+                                      QStringLiteral("ブルー"), QStringLiteral("パープル"),
                                       QStringLiteral("グレー"), QStringLiteral("なし")}));
         colors->actions().at(4)->trigger();
         QCOMPARE(p->colorHex(), QStringLiteral("007AFF"));
@@ -207,8 +205,7 @@ private Q_SLOTS:
         QVERIFY(!ctx().hasChanges());
     }
 
-    void movesUpAndDown()
-    {
+    void movesUpAndDown() {
         // Gaps and ties before the move; 0…N−1 after it.
         Project *a = addProject(QStringLiteral("a"), 4);
         Project *b = addProject(QStringLiteral("b"), 9);
@@ -225,20 +222,21 @@ private Q_SLOTS:
         for (QAction *act : second->actions())
             if (!act->isSeparator())
                 texts << act->text();
-        QCOMPARE(texts, (QStringList{QStringLiteral("名前を変更…"), QStringLiteral("色"), QStringLiteral("上へ移動"),
-                                     QStringLiteral("下へ移動"), QStringLiteral("削除…")}));
+        QCOMPARE(texts,
+                 (QStringList{QStringLiteral("名前を変更…"), QStringLiteral("色"), QStringLiteral("上へ移動"),
+                              QStringLiteral("下へ移動"), QStringLiteral("削除…")}));
 
         action(second.get(), "moveUp")->trigger();
         QCOMPARE(orders({a, b, c}), (QList<qint64>{1, 0, 2}));
         QVERIFY(!ctx().hasChanges());
-        QTRY_COMPARE(projectNames(), (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c")}));
+        QTRY_COMPARE(projectNames(),
+                     (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c")}));
         m_sidebar->moveProject(2, ProjectReorder::Direction::down); // the last: nothing
         m_sidebar->moveProject(0, ProjectReorder::Direction::down);
         QCOMPARE(orders({a, b, c}), (QList<qint64>{0, 1, 2}));
     }
 
-    void dragsReorder()
-    {
+    void dragsReorder() {
         Project *a = addProject(QStringLiteral("a"), 0);
         Project *b = addProject(QStringLiteral("b"), 1);
         Project *c = addProject(QStringLiteral("c"), 2);
@@ -252,12 +250,14 @@ private Q_SLOTS:
         m_sidebar->resize(240, 400);
         m_sidebar->show();
         QListWidget *list = m_sidebar->list();
-        QTRY_COMPARE(projectNames(), (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")}));
+        QTRY_COMPARE(projectNames(),
+                     (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")}));
         list->setCurrentRow(5); // b
         const QRect top = list->visualItemRect(list->item(3));
         m_sidebar->dropAt(QPoint(top.center().x(), top.top() + 2));
         QCOMPARE(orders({a, b, c}), (QList<qint64>{2, 0, 1}));
-        QTRY_COMPARE(projectNames(), (QStringList{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}));
+        QTRY_COMPARE(projectNames(),
+                     (QStringList{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}));
         // Below the last row's middle: after it.
         list->setCurrentRow(3); // b
         const QRect last = list->visualItemRect(list->item(5));
@@ -265,11 +265,12 @@ private Q_SLOTS:
         QCOMPARE(orders({a, b, c}), (QList<qint64>{1, 2, 0}));
     }
 
-    void deletionIsRefusedOrConfirmed()
-    {
+    void deletionIsRefusedOrConfirmed() {
         Project *p = addProject(QStringLiteral("alpha"), 0);
-        Session *s = ctx().insert(std::make_unique<Session>(QStringLiteral("S"), QStringLiteral("/srv/alpha"), false, false, false, 0, p));
-        Session *wt = ctx().insert(std::make_unique<Session>(QStringLiteral("W"), QStringLiteral("/w"), true, false, false, 1, p));
+        Session *s = ctx().insert(std::make_unique<Session>(QStringLiteral("S"), QStringLiteral("/srv/alpha"),
+                                                            false, false, false, 0, p));
+        Session *wt = ctx().insert(
+            std::make_unique<Session>(QStringLiteral("W"), QStringLiteral("/w"), true, false, false, 1, p));
         ctx().insert(std::make_unique<TaskItem>(QStringLiteral("t"), false, 0, p));
         ctx().insert(std::make_unique<Note>(QStringLiteral("n"), QStringLiteral(""), p));
         QVERIFY(ctx().save().ok());
@@ -279,8 +280,10 @@ private Q_SLOTS:
         m_sidebar->attemptDelete(p->id());
         QCOMPARE(m_prompts->alerts.size(), 1);
         QCOMPARE(m_prompts->alerts[0].first, QStringLiteral("削除できません"));
-        QCOMPARE(m_prompts->alerts[0].second,
-                 QStringLiteral("「alpha」には稼働中または worktree のセッションが 1 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。"));
+        QCOMPARE(
+            m_prompts->alerts[0].second,
+            QStringLiteral(
+                "「alpha」には稼働中または worktree のセッションが 1 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。"));
         QObject terminal;
         SessionProcessManager::shared().registerTerminal(s->id(), &terminal);
         m_sidebar->attemptDelete(p->id());
@@ -293,8 +296,10 @@ private Q_SLOTS:
         // Nothing blocks: the confirmation names what goes with it; declining keeps everything.
         m_prompts->confirmations = {false, true};
         m_sidebar->attemptDelete(p->id());
-        QCOMPARE(m_prompts->deleteMessages,
-                 QStringList{QStringLiteral("「alpha」を削除します。セッション 1 件・タスク 1 件・メモ 1 件も一緒に削除されます。元に戻せません。")});
+        QCOMPARE(
+            m_prompts->deleteMessages,
+            QStringList{QStringLiteral(
+                "「alpha」を削除します。セッション 1 件・タスク 1 件・メモ 1 件も一緒に削除されます。元に戻せません。")});
         QVERIFY(ctx().find<Project>(p->id()));
         const QUuid id = p->id();
         std::unique_ptr<QMenu> menu(m_sidebar->contextMenuFor(id, nullptr));

@@ -12,14 +12,14 @@
 
 namespace BrindlewickTest {
 
-inline Brindlewick::ProcessOutcome rawGit(const QString &dir, const QStringList &args)
-{
+inline Brindlewick::ProcessOutcome rawGit(const QString &dir, const QStringList &args) {
     Brindlewick::ProcessSpec spec;
     spec.program = QStringLiteral("git");
     spec.arguments = args;
     spec.environment = Brindlewick::ProcessRunner::currentEnvironment(
         [](const QString &n) { return n.startsWith(QLatin1String("GIT_")); });
-    spec.environment << QStringLiteral("GIT_AUTHOR_NAME=Test") << QStringLiteral("GIT_AUTHOR_EMAIL=test@example.invalid")
+    spec.environment << QStringLiteral("GIT_AUTHOR_NAME=Test")
+                     << QStringLiteral("GIT_AUTHOR_EMAIL=test@example.invalid")
                      << QStringLiteral("GIT_COMMITTER_NAME=Test")
                      << QStringLiteral("GIT_COMMITTER_EMAIL=test@example.invalid");
     spec.workingDirectory = dir;
@@ -27,16 +27,19 @@ inline Brindlewick::ProcessOutcome rawGit(const QString &dir, const QStringList 
 }
 
 // A repository at `dir` on branch main with one commit holding README.
-inline bool makeRepository(const QString &dir)
-{
+inline bool makeRepository(const QString &dir) {
     QDir().mkpath(dir);
     QFile f(dir + QStringLiteral("/README"));
     if (!f.open(QIODevice::WriteOnly) || f.write("hello\n") != 6)
         return false;
     f.close();
-    return rawGit(dir, {QStringLiteral("init"), QStringLiteral("-q"), QStringLiteral("-b"), QStringLiteral("main")}).succeeded() &&
+    return rawGit(dir, {QStringLiteral("init"), QStringLiteral("-q"), QStringLiteral("-b"),
+                        QStringLiteral("main")})
+               .succeeded() &&
            rawGit(dir, {QStringLiteral("add"), QStringLiteral("README")}).succeeded() &&
-           rawGit(dir, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("init")}).succeeded();
+           rawGit(dir, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"),
+                        QStringLiteral("init")})
+               .succeeded();
 }
 
 } // namespace BrindlewickTest

@@ -19,30 +19,31 @@ Q_DECLARE_METATYPE(std::vector<Brindlewick::WorktreeListEntry>)
 namespace {
 
 WorktreeListEntry entry(const QString &path, std::optional<QString> branch, std::optional<QString> head,
-                        bool bare = false, bool detached = false, bool locked = false)
-{
+                        bool bare = false, bool detached = false, bool locked = false) {
     return {path, std::move(branch), std::move(head), bare, detached, locked};
 }
 
-QString nul(const char *text)
-{
+QString nul(const char *text) {
     QString s = QString::fromUtf8(text);
     s.replace(QLatin1Char('|'), QChar(u'\0'));
     return s;
 }
 
 // All of the bytes, NULs included (QString::fromUtf8(QByteArray) stops at the first NUL).
-QString bytesText(const QByteArray &b) { return QString::fromUtf8(b.constData(), b.size()); }
+QString bytesText(const QByteArray &b) {
+    return QString::fromUtf8(b.constData(), b.size());
+}
 
 // Sets an environment variable for one scope.
 class ScopedEnv {
 public:
-    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
+    ScopedEnv(const char *name, const QByteArray &value)
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_old(qgetenv(name)) {
         qputenv(name, value);
     }
-    ~ScopedEnv()
-    {
+    ~ScopedEnv() {
         if (m_had)
             qputenv(m_name, m_old);
         else
@@ -75,8 +76,7 @@ private:
     BrindlewickTest::TempHome m_home;
 };
 
-void TestGitService::parse_data()
-{
+void TestGitService::parse_data() {
     QTest::addColumn<QString>("output");
     QTest::addColumn<std::vector<WorktreeListEntry>>("expected");
     QTest::newRow("two records, detached and locked with a reason")
@@ -89,29 +89,29 @@ void TestGitService::parse_data()
         << nul("worktree /a|branch refs/heads/feature/x||worktree /b|branch refs/remotes/o/x||")
         << std::vector{entry(QStringLiteral("/a"), QStringLiteral("feature/x"), {}),
                        entry(QStringLiteral("/b"), QStringLiteral("refs/remotes/o/x"), {})};
-    QTest::newRow("no final empty piece") << nul("worktree /a|HEAD 1||worktree /b|HEAD 2")
-                                          << std::vector{entry(QStringLiteral("/a"), {}, QStringLiteral("1")),
-                                                         entry(QStringLiteral("/b"), {}, QStringLiteral("2"))};
+    QTest::newRow("no final empty piece")
+        << nul("worktree /a|HEAD 1||worktree /b|HEAD 2")
+        << std::vector{entry(QStringLiteral("/a"), {}, QStringLiteral("1")),
+                       entry(QStringLiteral("/b"), {}, QStringLiteral("2"))};
     QTest::newRow("empty") << QString() << std::vector<WorktreeListEntry>{};
     QTest::newRow("worktree without separator starts a new record")
         << nul("worktree /a|locked|worktree /b|")
-        << std::vector{entry(QStringLiteral("/a"), {}, {}, false, false, true), entry(QStringLiteral("/b"), {}, {})};
+        << std::vector{entry(QStringLiteral("/a"), {}, {}, false, false, true),
+                       entry(QStringLiteral("/b"), {}, {})};
     QTest::newRow("attributes before the first path belong to it, unknown ones are ignored")
         << nul("HEAD 9|prunable gone|worktree /a|future-attribute x||")
         << std::vector{entry(QStringLiteral("/a"), {}, QStringLiteral("9"))};
-    QTest::newRow("record without a path is dropped") << nul("HEAD 1|detached||worktree /b||")
-                                                      << std::vector{entry(QStringLiteral("/b"), {}, {})};
+    QTest::newRow("record without a path is dropped")
+        << nul("HEAD 1|detached||worktree /b||") << std::vector{entry(QStringLiteral("/b"), {}, {})};
 }
 
-void TestGitService::parse()
-{
+void TestGitService::parse() {
     QFETCH(QString, output);
     QFETCH(std::vector<WorktreeListEntry>, expected);
     QCOMPARE(GitService::parseWorktreeList(output), expected);
 }
 
-void TestGitService::parseCapturedOutput()
-{
+void TestGitService::parseCapturedOutput() {
     // Captured from git 2.39 (`git worktree list --porcelain -z`): a main work tree, a branch
     // worktree, a detached one locked with a reason, one locked without, a prunable one and one
     // whose path has a space and a non-ASCII letter; then a bare repository with one worktree.
@@ -135,8 +135,7 @@ void TestGitService::parseCapturedOutput()
     QCOMPARE(bare, expectedBare);
 }
 
-void TestGitService::repositoryRoot()
-{
+void TestGitService::repositoryRoot() {
     QTemporaryDir tmp;
     const QString root = QFileInfo(tmp.path()).canonicalFilePath() + QStringLiteral("/repo");
     QVERIFY(makeRepository(root));
@@ -161,8 +160,7 @@ void TestGitService::repositoryRoot()
     QCOMPARE(git.listWorktrees(outside), std::nullopt);
 }
 
-void TestGitService::gitEnvironmentDoesNotLeak()
-{
+void TestGitService::gitEnvironmentDoesNotLeak() {
     QTemporaryDir tmp;
     const QString a = tmp.path() + QStringLiteral("/a"), b = tmp.path() + QStringLiteral("/b");
     QVERIFY(makeRepository(a));
@@ -175,14 +173,14 @@ void TestGitService::gitEnvironmentDoesNotLeak()
     QCOMPARE(GitService::live().worktreeIsDirty(b), false);
 }
 
-void TestGitService::repositoryConfigCannotRunPrograms()
-{
+void TestGitService::repositoryConfigCannotRunPrograms() {
     QTemporaryDir tmp;
     const QString repo = tmp.path() + QStringLiteral("/repo");
     QVERIFY(makeRepository(repo));
     const QString canary = tmp.path() + QStringLiteral("/canary");
     const QString script = tmp.path() + QStringLiteral("/monitor.sh");
-    QVERIFY(BrindlewickTest::writeFile(script, "#!/bin/sh\necho \"$0 $*\" >> '" + QFile::encodeName(canary) + "'\nexit 1\n"));
+    QVERIFY(BrindlewickTest::writeFile(script, "#!/bin/sh\necho \"$0 $*\" >> '" + QFile::encodeName(canary) +
+                                                   "'\nexit 1\n"));
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(rawGit(repo, {QStringLiteral("config"), QStringLiteral("core.fsmonitor"), script}).succeeded());
     // A hook that every checkout would run.
@@ -203,8 +201,7 @@ void TestGitService::repositoryConfigCannotRunPrograms()
     QVERIFY(QFile::exists(canary));
 }
 
-void TestGitService::missingGit()
-{
+void TestGitService::missingGit() {
     QTemporaryDir empty;
     {
         ScopedEnv path("PATH", QFile::encodeName(empty.path()));
@@ -223,8 +220,7 @@ void TestGitService::missingGit()
     QVERIFY(GitService::isAvailable());
 }
 
-void TestGitService::dirtyCheck()
-{
+void TestGitService::dirtyCheck() {
     QTemporaryDir tmp;
     const QString repo = tmp.path() + QStringLiteral("/repo");
     QVERIFY(makeRepository(repo));
@@ -239,8 +235,7 @@ void TestGitService::dirtyCheck()
     QCOMPARE(git.worktreeIsDirty(tmp.path()), std::nullopt);
 }
 
-void TestGitService::worktreeAndBranchCommands()
-{
+void TestGitService::worktreeAndBranchCommands() {
     QTemporaryDir tmp;
     const QString repo = tmp.path() + QStringLiteral("/repo");
     QVERIFY(makeRepository(repo));
@@ -262,16 +257,21 @@ void TestGitService::worktreeAndBranchCommands()
 
     // A merged branch goes with -d; an unmerged one needs -D.
     QVERIFY(git.deleteBranch(repo, QStringLiteral("bwk/clean")));
-    QVERIFY(rawGit(repo, {QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("bwk/dirty")}).succeeded());
-    QVERIFY(rawGit(repo, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("--allow-empty"), QStringLiteral("-m"), QStringLiteral("more")}).succeeded());
-    QVERIFY(rawGit(repo, {QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("main")}).succeeded());
+    QVERIFY(rawGit(repo, {QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("bwk/dirty")})
+                .succeeded());
+    QVERIFY(rawGit(repo, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("--allow-empty"),
+                          QStringLiteral("-m"), QStringLiteral("more")})
+                .succeeded());
+    QVERIFY(
+        rawGit(repo, {QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("main")}).succeeded());
     QVERIFY(!git.deleteBranch(repo, QStringLiteral("bwk/dirty")));
     QVERIFY(git.forceDeleteBranch(repo, QStringLiteral("bwk/dirty")));
-    QVERIFY(!rawGit(repo, {QStringLiteral("rev-parse"), QStringLiteral("--verify"), QStringLiteral("-q"), QStringLiteral("bwk/dirty")}).succeeded());
+    QVERIFY(!rawGit(repo, {QStringLiteral("rev-parse"), QStringLiteral("--verify"), QStringLiteral("-q"),
+                           QStringLiteral("bwk/dirty")})
+                 .succeeded());
 }
 
-void TestGitService::invalidBranchNeverReachesGit()
-{
+void TestGitService::invalidBranchNeverReachesGit() {
     QList<QStringList> calls;
     const GitService recording([&calls](const QStringList &args, const QString &) {
         calls << args;
@@ -287,7 +287,8 @@ void TestGitService::invalidBranchNeverReachesGit()
     QVERIFY(recording.addWorktree(QStringLiteral("/r"), QStringLiteral("ok"), QStringLiteral("-w")));
     const QList<QStringList> expected{
         {QStringLiteral("branch"), QStringLiteral("-D"), QStringLiteral("--"), QStringLiteral("ok")},
-        {QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-b"), QStringLiteral("ok"), QStringLiteral("--"), QStringLiteral("-w")}};
+        {QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-b"), QStringLiteral("ok"),
+         QStringLiteral("--"), QStringLiteral("-w")}};
     QCOMPARE(calls, expected);
 }
 

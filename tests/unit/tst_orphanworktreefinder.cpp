@@ -16,8 +16,7 @@ private Q_SLOTS:
     void displayLabel();
 };
 
-void TestOrphanWorktreeFinder::find()
-{
+void TestOrphanWorktreeFinder::find() {
     QTemporaryDir tmp;
     const QString base = QFileInfo(tmp.path()).canonicalFilePath();
     const QString root = base + QStringLiteral("/worktrees");
@@ -30,20 +29,21 @@ void TestOrphanWorktreeFinder::find()
     // The active session reaches its folder through a link and with a trailing slash.
     QVERIFY(QFile::link(mine + QStringLiteral("/ACTIVE"), base + QStringLiteral("/active-link")));
 
-    const auto e = [](const QString &path, std::optional<QString> branch = {}, bool bare = false, bool locked = false) {
+    const auto e = [](const QString &path, std::optional<QString> branch = {}, bool bare = false,
+                      bool locked = false) {
         return WorktreeListEntry{path, std::move(branch), QStringLiteral("abc"), bare, false, locked};
     };
     const std::vector<WorktreeListEntry> entries{
-        e(base + QStringLiteral("/repo"), QStringLiteral("main")),               // the main work tree
-        e(mine + QStringLiteral("/GONE"), QStringLiteral("bwk/session-gone")),  // orphan
-        e(mine + QStringLiteral("/ACTIVE"), QStringLiteral("bwk/session-a")),   // a session works there
-        e(theirs + QStringLiteral("/S"), QStringLiteral("bwk/session-s")),      // another project's
-        e(base + QStringLiteral("/sibling"), QStringLiteral("mine")),           // made by the user elsewhere
-        e(mine, QStringLiteral("odd")),                                         // the project folder itself
-        e(mine + QStringLiteral("-suffix/X")),                                  // a look-alike prefix
-        e(mine + QStringLiteral("/GONE/"), QStringLiteral("dup")),              // the same path again
-        e(mine + QStringLiteral("/BARE"), {}, true),                            // bare
-        e(mine + QStringLiteral("/LOCKED"), QStringLiteral("l"), false, true),  // locked, not on disk
+        e(base + QStringLiteral("/repo"), QStringLiteral("main")),             // the main work tree
+        e(mine + QStringLiteral("/GONE"), QStringLiteral("bwk/session-gone")), // orphan
+        e(mine + QStringLiteral("/ACTIVE"), QStringLiteral("bwk/session-a")),  // a session works there
+        e(theirs + QStringLiteral("/S"), QStringLiteral("bwk/session-s")),     // another project's
+        e(base + QStringLiteral("/sibling"), QStringLiteral("mine")),          // made by the user elsewhere
+        e(mine, QStringLiteral("odd")),                                        // the project folder itself
+        e(mine + QStringLiteral("-suffix/X")),                                 // a look-alike prefix
+        e(mine + QStringLiteral("/GONE/"), QStringLiteral("dup")),             // the same path again
+        e(mine + QStringLiteral("/BARE"), {}, true),                           // bare
+        e(mine + QStringLiteral("/LOCKED"), QStringLiteral("l"), false, true), // locked, not on disk
     };
     const auto found = OrphanWorktreeFinder::find(entries, root + QStringLiteral("/"), project,
                                                   {base + QStringLiteral("/active-link/"), QString()});
@@ -54,9 +54,9 @@ void TestOrphanWorktreeFinder::find()
     QCOMPARE(found, expected);
 }
 
-void TestOrphanWorktreeFinder::displayLabel()
-{
-    OrphanWorktree w{QStringLiteral("/w/P/S1"), QStringLiteral("bwk/x"), QStringLiteral("0123456789abcdef"), false};
+void TestOrphanWorktreeFinder::displayLabel() {
+    OrphanWorktree w{QStringLiteral("/w/P/S1"), QStringLiteral("bwk/x"), QStringLiteral("0123456789abcdef"),
+                     false};
     QCOMPARE(w.displayLabel(), QStringLiteral("bwk/x"));
     w.branch = QString();
     QCOMPARE(w.displayLabel(), QStringLiteral("detached @ 0123456"));

@@ -11,8 +11,7 @@ using namespace Brindlewick;
 
 namespace {
 
-ProcessSpec shell(const QString &script)
-{
+ProcessSpec shell(const QString &script) {
     ProcessSpec spec;
     spec.program = QStringLiteral("/bin/sh");
     spec.arguments = QStringList{QStringLiteral("-c"), script};
@@ -20,8 +19,7 @@ ProcessSpec shell(const QString &script)
     return spec;
 }
 
-bool processExists(const QByteArray &pidText)
-{
+bool processExists(const QByteArray &pidText) {
     bool ok = false;
     const int pid = pidText.trimmed().toInt(&ok);
     return ok && ::kill(pid, 0) == 0;
@@ -40,8 +38,7 @@ private Q_SLOTS:
     void cancellationFromAnotherThread();
 };
 
-void TestProcessRunner::exactEnvironmentAndFolder()
-{
+void TestProcessRunner::exactEnvironmentAndFolder() {
     QTemporaryDir dir;
     ProcessSpec spec;
     spec.program = QStringLiteral("env");
@@ -52,11 +49,11 @@ void TestProcessRunner::exactEnvironmentAndFolder()
 
     ProcessSpec pwd = shell(QStringLiteral("pwd"));
     pwd.workingDirectory = dir.path();
-    QCOMPARE(ProcessRunner::run(pwd).standardOutput.trimmed(), QFile::encodeName(QFileInfo(dir.path()).canonicalFilePath()));
+    QCOMPARE(ProcessRunner::run(pwd).standardOutput.trimmed(),
+             QFile::encodeName(QFileInfo(dir.path()).canonicalFilePath()));
 }
 
-void TestProcessRunner::exitStatusAndStandardInput()
-{
+void TestProcessRunner::exitStatusAndStandardInput() {
     const ProcessOutcome failed = ProcessRunner::run(shell(QStringLiteral("echo out; echo err >&2; exit 3")));
     QVERIFY(failed.started);
     QCOMPARE(failed.exitCode, 3);
@@ -81,18 +78,16 @@ void TestProcessRunner::exitStatusAndStandardInput()
     QCOMPARE(signalled.terminatingSignal, SIGKILL);
 }
 
-void TestProcessRunner::largeOutputOnBothPipes()
-{
+void TestProcessRunner::largeOutputOnBothPipes() {
     // Interleaved writes far beyond a pipe's buffer would stall a reader that drains one pipe first.
-    const ProcessOutcome r = ProcessRunner::run(
-        shell(QStringLiteral("for i in 1 2 3 4 5 6 7 8; do head -c 200000 /dev/zero | tr '\\0' e >&2; head -c 200000 /dev/zero; done")));
+    const ProcessOutcome r = ProcessRunner::run(shell(QStringLiteral(
+        "for i in 1 2 3 4 5 6 7 8; do head -c 200000 /dev/zero | tr '\\0' e >&2; head -c 200000 /dev/zero; done")));
     QVERIFY(r.succeeded());
     QCOMPARE(r.standardOutput.size(), 1600000);
     QCOMPARE(r.standardError.size(), 1600000);
 }
 
-void TestProcessRunner::launchFailures()
-{
+void TestProcessRunner::launchFailures() {
     ProcessSpec missing;
     missing.program = QStringLiteral("no-such-program-here");
     missing.environment = QStringList{QStringLiteral("PATH=/usr/bin:/bin")};
@@ -114,8 +109,7 @@ void TestProcessRunner::launchFailures()
     QVERIFY(!ProcessRunner::run(noPath).started);
 }
 
-void TestProcessRunner::deadlineEscalatesToKillForTheWholeGroup()
-{
+void TestProcessRunner::deadlineEscalatesToKillForTheWholeGroup() {
     // The child ignores SIGTERM and leaves a grandchild in its group that reports its pid.
     QTemporaryDir dir;
     const QString pidFile = dir.path() + QStringLiteral("/grandchild");
@@ -134,8 +128,7 @@ void TestProcessRunner::deadlineEscalatesToKillForTheWholeGroup()
     QTRY_VERIFY(!processExists(grandchild));
 }
 
-void TestProcessRunner::cancellationFromAnotherThread()
-{
+void TestProcessRunner::cancellationFromAnotherThread() {
     ProcessSpec spec = shell(QStringLiteral("sleep 30"));
     spec.cancel = std::make_shared<std::atomic_bool>(false);
     std::thread canceller([flag = spec.cancel] {

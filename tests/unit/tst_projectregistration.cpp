@@ -30,7 +30,9 @@ namespace {
 
 using Kind = ProjectController::AddOutcome::Kind;
 
-std::set<int> indices(std::initializer_list<int> l) { return std::set<int>(l); }
+std::set<int> indices(std::initializer_list<int> l) {
+    return std::set<int>(l);
+}
 
 } // namespace
 
@@ -58,14 +60,12 @@ private:
     ModelContext &freshContext();
 };
 
-ModelContext &TestProjectRegistration::freshContext()
-{
+ModelContext &TestProjectRegistration::freshContext() {
     m_container = std::move(*ContainerFactory::make(true));
     return m_container->mainContext();
 }
 
-void TestProjectRegistration::initTestCase()
-{
+void TestProjectRegistration::initTestCase() {
     m_base = QFileInfo(m_tmp.path()).canonicalFilePath();
     QVERIFY(QDir().mkpath(m_base + QStringLiteral("/real/sub")));
     QVERIFY(QFile::link(m_base + QStringLiteral("/real"), m_base + QStringLiteral("/link")));
@@ -73,8 +73,7 @@ void TestProjectRegistration::initTestCase()
     QVERIFY(QDir().mkpath(m_base + QStringLiteral("/case")));
 }
 
-void TestProjectRegistration::normalize_data()
-{
+void TestProjectRegistration::normalize_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
     const QString real = m_base + QStringLiteral("/real");
@@ -84,20 +83,18 @@ void TestProjectRegistration::normalize_data()
     QTest::newRow("surrounding blanks") << QStringLiteral("  ") + real + QStringLiteral("\n") << real;
     QTest::newRow("symbolic link") << m_base + QStringLiteral("/link/sub/") << real + QStringLiteral("/sub");
     QTest::newRow("dot and dot-dot") << m_base + QStringLiteral("/real/./sub/..") << real;
-    QTest::newRow("missing tail after a link") << m_base + QStringLiteral("/link/gone/x/")
-                                               << real + QStringLiteral("/gone/x");
+    QTest::newRow("missing tail after a link")
+        << m_base + QStringLiteral("/link/gone/x/") << real + QStringLiteral("/gone/x");
     QTest::newRow("case is kept") << m_base + QStringLiteral("/Case") << m_base + QStringLiteral("/Case");
 }
 
-void TestProjectRegistration::normalize()
-{
+void TestProjectRegistration::normalize() {
     QFETCH(QString, input);
     QFETCH(QString, expected);
     QCOMPARE(ProjectMatcher::normalize(input), expected);
 }
 
-void TestProjectRegistration::addingFolders()
-{
+void TestProjectRegistration::addingFolders() {
     ModelContext &ctx = freshContext();
     const QString real = m_base + QStringLiteral("/real");
     auto first = ProjectController::addOrReuseProject(real, ctx);
@@ -111,7 +108,8 @@ void TestProjectRegistration::addingFolders()
     QVERIFY(!ctx.hasChanges());
 
     // The same folder through a link or with a trailing slash is the same project.
-    for (const QString &same : QStringList{m_base + QStringLiteral("/link"), real + QStringLiteral("/"), QStringLiteral(" ") + real}) {
+    for (const QString &same : QStringList{m_base + QStringLiteral("/link"), real + QStringLiteral("/"),
+                                           QStringLiteral(" ") + real}) {
         auto again = ProjectController::addOrReuseProject(same, ctx);
         QVERIFY(again.ok());
         QCOMPARE(again->kind, Kind::reused);
@@ -128,7 +126,8 @@ void TestProjectRegistration::addingFolders()
     QCOMPARE(lower->project->sortOrder(), qint64(2));
 
     // A stored path that has become a link still matches its current target.
-    Project *viaLink = ctx.insert(std::make_unique<Project>(m_base + QStringLiteral("/link/sub"), QStringLiteral("s"), std::nullopt, 9));
+    Project *viaLink = ctx.insert(std::make_unique<Project>(m_base + QStringLiteral("/link/sub"),
+                                                            QStringLiteral("s"), std::nullopt, 9));
     QVERIFY(ctx.save().ok());
     QCOMPARE(ProjectMatcher::existingProject(real + QStringLiteral("/sub"), ctx.fetch<Project>()), viaLink);
     QCOMPARE(ProjectMatcher::existingProject(QStringLiteral(" "), ctx.fetch<Project>()), nullptr);
@@ -136,16 +135,16 @@ void TestProjectRegistration::addingFolders()
     auto blank = ProjectController::addOrReuseProject(QStringLiteral("  "), ctx);
     QVERIFY(!blank.ok());
     QCOMPARE(blank.error().kind, ProjectController::AddError::Kind::unresolvableDirectory);
-    QCOMPARE(blank.error().description(),
-             QStringLiteral("選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。"));
+    QCOMPARE(
+        blank.error().description(),
+        QStringLiteral("選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。"));
 
     auto root = ProjectController::addOrReuseProject(QStringLiteral("/"), ctx);
     QVERIFY(root.ok());
     QCOMPARE(root->project->displayName(), QStringLiteral("/"));
 }
 
-void TestProjectRegistration::subfolderOfRepositoryRegistersItsRoot()
-{
+void TestProjectRegistration::subfolderOfRepositoryRegistersItsRoot() {
     QTemporaryDir tmp;
     const QString repo = QFileInfo(tmp.path()).canonicalFilePath() + QStringLiteral("/repo");
     QVERIFY(BrindlewickTest::makeRepository(repo));
@@ -155,36 +154,42 @@ void TestProjectRegistration::subfolderOfRepositoryRegistersItsRoot()
     QCOMPARE(ProjectController::candidateRoot(repo + QStringLiteral("/src/deep"), git), repo);
     QCOMPARE(ProjectController::candidateRoot(tmp.path() + QStringLiteral("/srclink"), git), repo);
     // Outside a repository (or without git) the folder itself is the candidate.
-    const GitService failing([](const QStringList &, const QString &) { return GitRunResult{QString(), -1, {}}; });
-    QCOMPARE(ProjectController::candidateRoot(repo + QStringLiteral("/src"), failing), repo + QStringLiteral("/src"));
+    const GitService failing([](const QStringList &, const QString &) {
+        return GitRunResult{QString(), -1, {}};
+    });
+    QCOMPARE(ProjectController::candidateRoot(repo + QStringLiteral("/src"), failing),
+             repo + QStringLiteral("/src"));
 
     ModelContext &ctx = freshContext();
     auto added = ProjectController::addOrReuseProject(ProjectController::candidateRoot(repo, git), ctx);
     QVERIFY(added.ok());
-    auto sub = ProjectController::addOrReuseProject(ProjectController::candidateRoot(repo + QStringLiteral("/src/deep"), git), ctx);
+    auto sub = ProjectController::addOrReuseProject(
+        ProjectController::candidateRoot(repo + QStringLiteral("/src/deep"), git), ctx);
     QVERIFY(sub.ok());
     QCOMPARE(sub->kind, Kind::reused);
     QCOMPARE(sub->project, added->project);
     QCOMPARE(ctx.fetch<Project>().size(), size_t(1));
 }
 
-void TestProjectRegistration::newSortOrderFollowsTheLargest()
-{
+void TestProjectRegistration::newSortOrderFollowsTheLargest() {
     ModelContext &ctx = freshContext();
     for (qint64 order : {3, 7, 0, 7})
-        ctx.insert(std::make_unique<Project>(QStringLiteral("/p/%1/%2").arg(order).arg(ctx.fetch<Project>().size()), QStringLiteral("p"), std::nullopt, order));
+        ctx.insert(
+            std::make_unique<Project>(QStringLiteral("/p/%1/%2").arg(order).arg(ctx.fetch<Project>().size()),
+                                      QStringLiteral("p"), std::nullopt, order));
     QVERIFY(ctx.save().ok());
     auto added = ProjectController::addOrReuseProject(m_base + QStringLiteral("/real"), ctx);
     QVERIFY(added.ok());
     QCOMPARE(added->project->sortOrder(), qint64(8));
 }
 
-void TestProjectRegistration::saveFailuresRollBack()
-{
+void TestProjectRegistration::saveFailuresRollBack() {
     // A pending change that breaks the unique root makes the next save fail.
     ModelContext &ctx = freshContext();
-    Project *a = ctx.insert(std::make_unique<Project>(QStringLiteral("/a"), QStringLiteral("A"), std::nullopt, 0));
-    Project *b = ctx.insert(std::make_unique<Project>(QStringLiteral("/b"), QStringLiteral("B"), std::nullopt, 1));
+    Project *a =
+        ctx.insert(std::make_unique<Project>(QStringLiteral("/a"), QStringLiteral("A"), std::nullopt, 0));
+    Project *b =
+        ctx.insert(std::make_unique<Project>(QStringLiteral("/b"), QStringLiteral("B"), std::nullopt, 1));
     QVERIFY(ctx.save().ok());
 
     b->setRootPath(QStringLiteral("/a"));
@@ -215,10 +220,10 @@ void TestProjectRegistration::saveFailuresRollBack()
     QCOMPARE(ctx.find<Project>(a->id()), a);
 }
 
-void TestProjectRegistration::renaming()
-{
+void TestProjectRegistration::renaming() {
     ModelContext &ctx = freshContext();
-    Project *p = ctx.insert(std::make_unique<Project>(QStringLiteral("/p"), QStringLiteral("Old"), std::nullopt, 0));
+    Project *p =
+        ctx.insert(std::make_unique<Project>(QStringLiteral("/p"), QStringLiteral("Old"), std::nullopt, 0));
     QVERIFY(ctx.save().ok());
     auto blank = ProjectController::renameProject(p, QStringLiteral("   "), ctx);
     QVERIFY(!blank.ok());
@@ -237,8 +242,7 @@ void TestProjectRegistration::renaming()
     QVERIFY(!ctx.hasChanges());
 }
 
-void TestProjectRegistration::colours()
-{
+void TestProjectRegistration::colours() {
     const auto &options = ProjectColorPalette::options();
     QStringList hexes;
     for (const ProjectColor &c : options)
@@ -249,7 +253,8 @@ void TestProjectRegistration::colours()
     QCOMPARE(QString::fromUtf8(options.front().name), QStringLiteral("レッド"));
 
     ModelContext &ctx = freshContext();
-    Project *p = ctx.insert(std::make_unique<Project>(QStringLiteral("/p"), QStringLiteral("P"), std::nullopt, 0));
+    Project *p =
+        ctx.insert(std::make_unique<Project>(QStringLiteral("/p"), QStringLiteral("P"), std::nullopt, 0));
     QVERIFY(ProjectController::setColorHex(QStringLiteral("007AFF"), p, ctx).ok());
     QCOMPARE(p->colorHex(), QStringLiteral("007AFF"));
     QVERIFY(ProjectController::setColorHex(std::nullopt, p, ctx).ok());
@@ -257,24 +262,30 @@ void TestProjectRegistration::colours()
     QVERIFY(!ctx.hasChanges());
 }
 
-void TestProjectRegistration::deletion()
-{
+void TestProjectRegistration::deletion() {
     ModelContext &ctx = freshContext();
-    Project *p = ctx.insert(std::make_unique<Project>(QStringLiteral("/p"), QStringLiteral("P"), std::nullopt, 0));
-    Session *plain = ctx.insert(std::make_unique<Session>(QStringLiteral("a"), QStringLiteral("/p"), false, false, false, 0, p));
+    Project *p =
+        ctx.insert(std::make_unique<Project>(QStringLiteral("/p"), QStringLiteral("P"), std::nullopt, 0));
+    Session *plain = ctx.insert(
+        std::make_unique<Session>(QStringLiteral("a"), QStringLiteral("/p"), false, false, false, 0, p));
     ctx.insert(std::make_unique<TaskItem>(QStringLiteral("t1"), false, 0, p));
     ctx.insert(std::make_unique<TaskItem>(QStringLiteral("t2"), true, 1, p));
     ctx.insert(std::make_unique<Note>(QStringLiteral("n"), QStringLiteral("b"), p));
     QVERIFY(ctx.save().ok());
 
     const auto nobodyLive = [](const QUuid &) { return false; };
-    QCOMPARE(ProjectController::deletionReadiness(p, nobodyLive), (ProjectController::DeletionReadiness{0, 1, 2, 1}));
+    QCOMPARE(ProjectController::deletionReadiness(p, nobodyLive),
+             (ProjectController::DeletionReadiness{0, 1, 2, 1}));
     const QUuid liveID = plain->id();
-    QCOMPARE(ProjectController::deletionReadiness(p, [&](const QUuid &id) { return id == liveID; }).blockingSessions, 1);
+    QCOMPARE(ProjectController::deletionReadiness(p, [&](const QUuid &id) { return id == liveID; })
+                 .blockingSessions,
+             1);
     // A worktree session blocks even without a process.
-    Session *wt = ctx.insert(std::make_unique<Session>(QStringLiteral("b"), QStringLiteral("/w"), true, false, false, 1, p));
+    Session *wt = ctx.insert(
+        std::make_unique<Session>(QStringLiteral("b"), QStringLiteral("/w"), true, false, false, 1, p));
     QVERIFY(ctx.save().ok());
-    QCOMPARE(ProjectController::deletionReadiness(p, nobodyLive), (ProjectController::DeletionReadiness{1, 2, 2, 1}));
+    QCOMPARE(ProjectController::deletionReadiness(p, nobodyLive),
+             (ProjectController::DeletionReadiness{1, 2, 2, 1}));
     ctx.remove(wt);
     QVERIFY(ctx.save().ok());
 
@@ -285,8 +296,7 @@ void TestProjectRegistration::deletion()
     QVERIFY(ctx.fetch<Note>().empty());
 }
 
-void TestProjectRegistration::reordered_data()
-{
+void TestProjectRegistration::reordered_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<std::set<int>>("moved");
     QTest::addColumn<int>("destination");
@@ -298,13 +308,13 @@ void TestProjectRegistration::reordered_data()
     QTest::newRow("negative index ignored") << 3 << indices({-1, 2}) << 0 << std::vector{2, 0, 1};
     QTest::newRow("destination beyond the end") << 3 << indices({0}) << 9 << std::vector{1, 2, 0};
     QTest::newRow("destination below zero") << 3 << indices({2}) << -4 << std::vector{2, 0, 1};
-    QTest::newRow("spread rows into the middle") << 6 << indices({0, 5, 2}) << 4 << std::vector{1, 3, 0, 2, 5, 4};
+    QTest::newRow("spread rows into the middle")
+        << 6 << indices({0, 5, 2}) << 4 << std::vector{1, 3, 0, 2, 5, 4};
     QTest::newRow("nothing moved") << 3 << indices({}) << 2 << std::vector{0, 1, 2};
     QTest::newRow("no rows") << 0 << indices({0}) << 0 << std::vector<int>{};
 }
 
-void TestProjectRegistration::reordered()
-{
+void TestProjectRegistration::reordered() {
     QFETCH(int, count);
     QFETCH(std::set<int>, moved);
     QFETCH(int, destination);
@@ -312,8 +322,7 @@ void TestProjectRegistration::reordered()
     QCOMPARE(ProjectReorder::reordered(count, moved, destination), expected);
 }
 
-void TestProjectRegistration::oneStep()
-{
+void TestProjectRegistration::oneStep() {
     using D = ProjectReorder::Direction;
     const auto apply = [](int count, int index, D d) {
         const auto [moved, to] = ProjectReorder::oneStep(count, index, d);

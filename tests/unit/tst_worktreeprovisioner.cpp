@@ -22,10 +22,9 @@ const QUuid projectID = QUuid(QStringLiteral("{11111111-2222-3333-4444-555555555
 const QUuid sessionA = QUuid(QStringLiteral("{0f8fad5b-d9cb-469f-a165-70867728950e}"));
 const QUuid sessionB = QUuid(QStringLiteral("{aaaaaaaa-bbbb-cccc-dddd-eeeeeeeeeeee}"));
 
-bool branchExists(const QString &repo, const QString &branch)
-{
-    return BrindlewickTest::rawGit(repo, {QStringLiteral("rev-parse"), QStringLiteral("--verify"), QStringLiteral("-q"),
-                                          QStringLiteral("refs/heads/") + branch})
+bool branchExists(const QString &repo, const QString &branch) {
+    return BrindlewickTest::rawGit(repo, {QStringLiteral("rev-parse"), QStringLiteral("--verify"),
+                                          QStringLiteral("-q"), QStringLiteral("refs/heads/") + branch})
         .succeeded();
 }
 
@@ -46,11 +45,11 @@ private Q_SLOTS:
     void discardKeepsTheBranch();
 };
 
-void TestWorktreeProvisioner::branchRule_data()
-{
+void TestWorktreeProvisioner::branchRule_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("session branch") << QStringLiteral("bwk/session-0f8fad5b-d9cb-469f-a165-70867728950e") << true;
+    QTest::newRow("session branch") << QStringLiteral("bwk/session-0f8fad5b-d9cb-469f-a165-70867728950e")
+                                    << true;
     QTest::newRow("nested") << QStringLiteral("feature/x") << true;
     QTest::newRow("non-ASCII letters") << QStringLiteral("feature/grün") << true;
     QTest::newRow("empty") << QString() << false;
@@ -77,25 +76,25 @@ void TestWorktreeProvisioner::branchRule_data()
     QTest::newRow("lock suffix inside") << QStringLiteral("a/b.lock/c") << false;
 }
 
-void TestWorktreeProvisioner::branchRule()
-{
+void TestWorktreeProvisioner::branchRule() {
     QFETCH(QString, name);
     QFETCH(bool, valid);
     QCOMPARE(WorktreePlan::isValidBranchName(name), valid);
 }
 
-void TestWorktreeProvisioner::plan()
-{
+void TestWorktreeProvisioner::plan() {
     const WorktreePlan p = WorktreePlan::make(QStringLiteral("/data/worktrees/"), projectID, sessionA);
-    QCOMPARE(p.path, QStringLiteral("/data/worktrees/11111111-2222-3333-4444-555555555555/0F8FAD5B-D9CB-469F-A165-70867728950E"));
+    QCOMPARE(
+        p.path,
+        QStringLiteral(
+            "/data/worktrees/11111111-2222-3333-4444-555555555555/0F8FAD5B-D9CB-469F-A165-70867728950E"));
     QCOMPARE(p.branch, QStringLiteral("bwk/session-0f8fad5b-d9cb-469f-a165-70867728950e"));
     QCOMPARE(p.branch.size(), 48);
     QCOMPARE(WorktreePlan::make(QStringLiteral("/data/worktrees"), projectID, sessionA), p);
     QVERIFY(WorktreePlan::make(QStringLiteral("/data/worktrees"), projectID, sessionB) != p);
 }
 
-void TestWorktreeProvisioner::provisionsBesideAnotherWorktree()
-{
+void TestWorktreeProvisioner::provisionsBesideAnotherWorktree() {
     QTemporaryDir tmp;
     const QString repo = tmp.path() + QStringLiteral("/repo");
     QVERIFY(BrindlewickTest::makeRepository(repo));
@@ -124,8 +123,7 @@ void TestWorktreeProvisioner::provisionsBesideAnotherWorktree()
     QCOMPARE(list->at(1).branch, a.branch);
 }
 
-void TestWorktreeProvisioner::aRefusedAddLeavesNoFolder()
-{
+void TestWorktreeProvisioner::aRefusedAddLeavesNoFolder() {
     QTemporaryDir tmp;
     const QString repo = tmp.path() + QStringLiteral("/repo");
     QVERIFY(BrindlewickTest::makeRepository(repo));
@@ -138,8 +136,9 @@ void TestWorktreeProvisioner::aRefusedAddLeavesNoFolder()
     QCOMPARE(r.error().kind, WorktreeProvisionError::Kind::gitAddFailed);
     QVERIFY(!QFileInfo::exists(QFileInfo(plan.path).path()));
     QVERIFY(QFileInfo::exists(root)); // the root itself stays
-    QCOMPARE(r.error().description(),
-             QStringLiteral("worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。"));
+    QCOMPARE(
+        r.error().description(),
+        QStringLiteral("worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。"));
 
     // Not a repository at all.
     const auto notRepo = WorktreeProvisioner::live().provision(plan, tmp.path(), GitService::live());
@@ -147,8 +146,7 @@ void TestWorktreeProvisioner::aRefusedAddLeavesNoFolder()
     QVERIFY(!QFileInfo::exists(QFileInfo(plan.path).path()));
 }
 
-void TestWorktreeProvisioner::failuresBeforeGit()
-{
+void TestWorktreeProvisioner::failuresBeforeGit() {
     int gitCalls = 0;
     const GitService counting([&gitCalls](const QStringList &, const QString &) {
         ++gitCalls;
@@ -171,8 +169,7 @@ void TestWorktreeProvisioner::failuresBeforeGit()
     QVERIFY(!QFileInfo::exists(QFileInfo(plan.path).path()));
 }
 
-void TestWorktreeProvisioner::removeLeafAndEmptyParent()
-{
+void TestWorktreeProvisioner::removeLeafAndEmptyParent() {
     QTemporaryDir tmp;
     const QString parent = tmp.path() + QStringLiteral("/P");
     QVERIFY(QDir().mkpath(parent));
@@ -188,8 +185,7 @@ void TestWorktreeProvisioner::removeLeafAndEmptyParent()
     QVERIFY(QFileInfo::exists(parent + QStringLiteral("/S2")));
 }
 
-void TestWorktreeProvisioner::discardKeepsTheBranch()
-{
+void TestWorktreeProvisioner::discardKeepsTheBranch() {
     QTemporaryDir tmp;
     const QString repo = tmp.path() + QStringLiteral("/repo");
     QVERIFY(BrindlewickTest::makeRepository(repo));
