@@ -160,7 +160,8 @@ void SessionLauncherSection::retranslate() {
     m_prompt->setToolTip(
         L("起動後、端末の入力欄にこのテキストを挿入します（送信は手動）。空なら何もしません。"));
     m_prompt->setAccessibleDescription(L("起動後に端末の入力欄へ挿入します。送信は手動です。"));
-    m_notRepoNote->setText(L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
+    m_notRepoNote->setText(m_gitMissing ? GitService::unavailableDescription()
+                                        : L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
 }
 
 void SessionLauncherSection::renderState() {
@@ -190,8 +191,17 @@ void SessionLauncherSection::checkRepository() {
         return;
     setProperty("bwCheckedRoot", project->rootPath());
     m_repoCheck.run(
-        this, [git = m_git, root = project->rootPath()] { return git.repositoryRoot(root).has_value(); },
-        [this](bool isRepo) {
+        this,
+        [git = m_git, root = project->rootPath()] {
+            // Without git the note says so instead of calling the folder no repository.
+            const bool isRepo = git.repositoryRoot(root).has_value();
+            return std::make_pair(isRepo, !isRepo && !GitService::isAvailable());
+        },
+        [this](std::pair<bool, bool> answer) {
+            const bool isRepo = answer.first;
+            m_gitMissing = answer.second;
+            m_notRepoNote->setText(m_gitMissing ? GitService::unavailableDescription()
+                                                : L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
             m_isGitRepo = isRepo;
             if (!isRepo) {
                 m_syncing = true;

@@ -69,6 +69,7 @@ private:
     std::optional<QString> m_startError;
     std::optional<bool> m_remoteControlOverride;
     bool m_syncing = false;
+    bool m_gitMissing = false;
 
     QLabel *m_heading = nullptr;
     QPushButton *m_startButton = nullptr;

@@ -81,7 +81,19 @@ private Q_SLOTS:
         QVERIFY(checked(launcher));
         QCOMPARE(launcher.isGitRepo(), false);
         QVERIFY(!launcher.worktreeOption()->isEnabled());
-        QVERIFY(launcher.findChild<QLabel *>(QStringLiteral("notGitRepoNote"))->isVisibleTo(&launcher));
+        auto *note = launcher.findChild<QLabel *>(QStringLiteral("notGitRepoNote"));
+        QVERIFY(note->isVisibleTo(&launcher));
+        QCOMPARE(note->text(), QStringLiteral("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
+        {
+            // Without git on the search path the note names the real cause.
+            QTemporaryDir empty;
+            const QByteArray path = qgetenv("PATH");
+            qputenv("PATH", QFile::encodeName(empty.path()));
+            QVERIFY(checked(launcher));
+            qputenv("PATH", path);
+            QCOMPARE(note->text(), GitService::unavailableDescription());
+            QCOMPARE(launcher.isGitRepo(), false);
+        }
 
         QSignalSpy open(&launcher, &SessionLauncherSection::openSessionRequested);
         launcher.firstPromptField()->setText(QStringLiteral("  fix the build\n"));
