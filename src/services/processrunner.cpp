@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -86,6 +87,41 @@ int openPidFd(pid_t pid) {
     return -1;
 #endif
 }
+
+// Blocks SIGPIPE in this thread while a child's standard input is written, so a child that exits
+// without reading it turns the write into EPIPE instead of killing the whole application. A
+// SIGPIPE raised meanwhile is consumed before the old mask comes back.
+class SigPipeGuard {
+public:
+    SigPipeGuard()
+    {
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipe, &m_old);
+    }
+    ~SigPipeGuard()
+    {
+        if (!m_wasPending) {
+            sigset_t pipe;
+            sigemptyset(&pipe);
+            sigaddset(&pipe, SIGPIPE);
+            const timespec zero{0, 0};
+            while (sigtimedwait(&pipe, nullptr, &zero) == SIGPIPE) {
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
+    }
+    SigPipeGuard(const SigPipeGuard &) = delete;
+    SigPipeGuard &operator=(const SigPipeGuard &) = delete;
+
+private:
+    sigset_t m_old;
+    bool m_wasPending = false;
+};
 
 } // namespace
 
@@ -216,6 +252,9 @@ ProcessOutcome ProcessRunner::run() {
     if (inWrite.valid())
         setNonBlocking(inWrite.get());
     Fd pidFd(openPidFd(pid));
+    std::optional<SigPipeGuard> sigPipeGuard;
+    if (inWrite.valid())
+        sigPipeGuard.emplace();
 
     const auto start = Clock::now();
     std::optional<Clock::time_point> killAt;        // SIGKILL after the grace period

@@ -73,6 +73,12 @@ void TestProcessRunner::exitStatusAndStandardInput() {
     QVERIFY(echoed.succeeded());
     QCOMPARE(echoed.standardOutput, cat.standardInput);
 
+    // A child that never reads its input: the write fails quietly instead of raising SIGPIPE here.
+    ProcessSpec deaf = shell(QStringLiteral("exec 0<&-; exit 4"));
+    deaf.standardInput = QByteArray(1 << 20, 'z');
+    const ProcessOutcome ignored = ProcessRunner::run(deaf);
+    QCOMPARE(ignored.exitCode, 4);
+
     const ProcessOutcome signalled = ProcessRunner::run(shell(QStringLiteral("kill -KILL $$")));
     QCOMPARE(signalled.exitCode, -1);
     QCOMPARE(signalled.terminatingSignal, SIGKILL);
