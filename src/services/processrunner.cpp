@@ -93,8 +93,7 @@ int openPidFd(pid_t pid) {
 // SIGPIPE raised meanwhile is consumed before the old mask comes back.
 class SigPipeGuard {
 public:
-    SigPipeGuard()
-    {
+    SigPipeGuard() {
         sigset_t pipe;
         sigemptyset(&pipe);
         sigaddset(&pipe, SIGPIPE);
@@ -103,8 +102,7 @@ public:
         m_wasPending = sigismember(&pending, SIGPIPE) == 1;
         pthread_sigmask(SIG_BLOCK, &pipe, &m_old);
     }
-    ~SigPipeGuard()
-    {
+    ~SigPipeGuard() {
         if (!m_wasPending) {
             sigset_t pipe;
             sigemptyset(&pipe);

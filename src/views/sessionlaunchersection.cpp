@@ -160,8 +160,9 @@ void SessionLauncherSection::retranslate() {
     m_prompt->setToolTip(
         L("起動後、端末の入力欄にこのテキストを挿入します（送信は手動）。空なら何もしません。"));
     m_prompt->setAccessibleDescription(L("起動後に端末の入力欄へ挿入します。送信は手動です。"));
-    m_notRepoNote->setText(m_gitMissing ? GitService::unavailableDescription()
-                                        : L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
+    m_notRepoNote->setText(
+        m_gitMissing ? GitService::unavailableDescription()
+                     : L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
 }
 
 void SessionLauncherSection::renderState() {
@@ -200,8 +201,10 @@ void SessionLauncherSection::checkRepository() {
         [this](std::pair<bool, bool> answer) {
             const bool isRepo = answer.first;
             m_gitMissing = answer.second;
-            m_notRepoNote->setText(m_gitMissing ? GitService::unavailableDescription()
-                                                : L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
+            m_notRepoNote->setText(
+                m_gitMissing
+                    ? GitService::unavailableDescription()
+                    : L("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
             m_isGitRepo = isRepo;
             if (!isRepo) {
                 m_syncing = true;

@@ -83,7 +83,9 @@ private Q_SLOTS:
         QVERIFY(!launcher.worktreeOption()->isEnabled());
         auto *note = launcher.findChild<QLabel *>(QStringLiteral("notGitRepoNote"));
         QVERIFY(note->isVisibleTo(&launcher));
-        QCOMPARE(note->text(), QStringLiteral("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
+        QCOMPARE(
+            note->text(),
+            QStringLiteral("このプロジェクトは git リポジトリではないため、worktree は利用できません。"));
         {
             // Without git on the search path the note names the real cause.
             QTemporaryDir empty;
