@@ -14,7 +14,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 #include <list>
 #include <sys/epoll.h>
 #include <sys/socket.h>
@@ -32,14 +31,13 @@ constexpr int maxCardLength = 128;
 // After a resource shortage (no descriptors left) the listener tries again this much later.
 constexpr int acceptRetryMs = 100;
 
-bool isValidCard(const QString &card)
-{
+bool isValidCard(const QString &card) {
     if (card.isEmpty() || card.size() > maxCardLength)
         return false;
     for (const QChar c : card) {
         const ushort u = c.unicode();
-        const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' ||
-                             u == '_';
+        const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+                             u == '-' || u == '_';
         if (!allowed)
             return false;
     }
@@ -47,8 +45,7 @@ bool isValidCard(const QString &card)
 }
 
 // The fixed answers, serialised once.
-const QByteArray &responseBytes(HTTPResponse::Kind kind)
-{
+const QByteArray &responseBytes(HTTPResponse::Kind kind) {
     static const QByteArray ok = HTTPResponse::ok().serialize();
     static const QByteArray badRequest = HTTPResponse::badRequest().serialize();
     static const QByteArray unauthorized = HTTPResponse::unauthorized().serialize();
@@ -69,41 +66,31 @@ const QByteArray &responseBytes(HTTPResponse::Kind kind)
     return badRequest;
 }
 
-// A QTcpServer that hands each accepted descriptor over instead of wrapping it in a QTcpSocket:
-// the connections are read and written with plain calls, which allows answering a client that has
-// already shut down its sending side.
-class LoopbackListener final : public QTcpServer {
-public:
-    std::function<void(qintptr)> onIncoming;
-
-protected:
-    void incomingConnection(qintptr descriptor) override { onIncoming(descriptor); }
-};
-
 } // namespace
 
 // Everything that runs on the server thread: the listener, the open connections (watched through
 // one epoll descriptor) and their deadlines.
 class HookServerWorker final : public QObject {
 public:
-    HookServerWorker(HookHTTPServer *server, TokenStore tokenStore) : m_server(server), m_tokenStore(std::move(tokenStore))
-    {
+    HookServerWorker(HookHTTPServer *server, TokenStore tokenStore)
+        : m_server(server)
+        , m_tokenStore(std::move(tokenStore)) {
         m_deadlineTimer.setSingleShot(true);
         m_deadlineTimer.setTimerType(Qt::PreciseTimer);
         connect(&m_deadlineTimer, &QTimer::timeout, this, [this] { onDeadline(); });
+        m_acceptRetry.setSingleShot(true);
+        connect(&m_acceptRetry, &QTimer::timeout, this, [this] { resumeAccepting(); });
         m_scratch.resize(receiveChunk);
     }
 
-    ~HookServerWorker() override
-    {
+    ~HookServerWorker() override {
         shutdown();
         delete m_epollNotifier;
         if (m_epoll >= 0)
             ::close(m_epoll);
     }
 
-    Result<quint16> listen()
-    {
+    Result<quint16> listen() {
         if (m_epoll < 0) {
             m_epoll = ::epoll_create1(EPOLL_CLOEXEC);
             if (m_epoll < 0)
@@ -111,32 +98,42 @@ public:
             m_epollNotifier = new QSocketNotifier(m_epoll, QSocketNotifier::Read, this);
             connect(m_epollNotifier, &QSocketNotifier::activated, this, [this] { onReady(); });
         }
-        auto *listener = new LoopbackListener;
-        listener->setParent(this);
-        listener->onIncoming = [this](qintptr fd) { accept(int(fd)); };
-        connect(listener, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
-            onAcceptError(error);
-        });
+        // QTcpServer binds and listens; accepting is done here, from the same epoll set as the
+        // connections. That hands over plain descriptors (so a client that has shut down its
+        // sending side can still be answered) and keeps control of a shortage of descriptors,
+        // which QTcpServer stops reporting once it has seen one EAGAIN and then retries in a loop.
+        auto *listener = new QTcpServer(this);
         if (!listener->listen(QHostAddress::LocalHost, 0)) {
             const QString reason = listener->errorString();
             delete listener;
             return Error{reason};
         }
+        listener->pauseAccepting();
+        m_listenFd = int(listener->socketDescriptor());
         // Qt listens with a backlog of 50; a burst of hook commands (or a benchmark) needs more.
-        ::listen(int(listener->socketDescriptor()), SOMAXCONN);
+        ::listen(m_listenFd, SOMAXCONN);
+        epoll_event event{};
+        event.events = EPOLLIN;
+        event.data.u64 = listenerKey;
+        if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_listenFd, &event) != 0) {
+            const QString reason = QString::fromLocal8Bit(strerror(errno));
+            delete listener;
+            m_listenFd = -1;
+            return Error{reason};
+        }
         m_listener = listener;
 
         const quint16 port = listener->serverPort();
         if (auto written = m_tokenStore.writePort(port); !written)
-            qCCritical(lcHookHTTPServer, "Failed to write port file: %s", qUtf8Printable(written.error().description()));
+            qCCritical(lcHookHTTPServer, "Failed to write port file: %s",
+                       qUtf8Printable(written.error().description()));
         else
             qCInfo(lcHookHTTPServer, "Hook HTTP server listening on 127.0.0.1:%hu", port);
         return port;
     }
 
     // Closes the listener and every connection; the port file goes with the listener.
-    void shutdown()
-    {
+    void shutdown() {
         closeListener();
         while (!m_connections.empty())
             closeConnection(m_connections.begin());
@@ -152,6 +149,7 @@ private:
         Clock::time_point deadline;
         State state = State::reading;
         bool lingerAfterWrite = false;
+        bool watched = false; // in the epoll set
         QByteArray buffer;
         qsizetype scannedHead = 0; // bytes known not to contain the end of the head
         qint64 expectedTotal = 0;  // once the head is parsed: where the request ends
@@ -160,25 +158,89 @@ private:
     };
     using ConnectionList = std::list<Connection>;
 
+    // Connections are told apart by descriptor and generation (descriptors are reused); the
+    // listener has generation 0, which no connection gets.
     static quint64 epollKey(const Connection &c) { return (quint64(c.generation) << 32) | quint32(c.fd); }
+    static constexpr quint64 listenerKey = 0xffffffffu;
 
-    void closeListener()
-    {
+    void closeListener() {
         if (!m_listener)
             return;
+        m_acceptRetry.stop();
+        // Closing the descriptor takes it out of the epoll set.
         m_listener->close();
         delete m_listener;
         m_listener = nullptr;
+        m_listenFd = -1;
         m_tokenStore.clearPort();
     }
 
-    void accept(int fd)
-    {
-        const int flags = ::fcntl(fd, F_GETFL);
-        if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0) {
-            ::close(fd);
-            return;
+    void acceptPending() {
+        for (;;) {
+            const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (fd >= 0) {
+                m_starved = false;
+                accept(fd);
+                if (!m_listener)
+                    return;
+                continue;
+            }
+            switch (errno) {
+            case EAGAIN:
+#if EAGAIN != EWOULDBLOCK
+            case EWOULDBLOCK:
+#endif
+                return;
+            case EINTR:
+            case ECONNABORTED:
+            case EPROTO:
+            case ENETDOWN:
+            case ENOPROTOOPT:
+            case EHOSTDOWN:
+            case ENONET:
+            case EHOSTUNREACH:
+            case EOPNOTSUPP:
+            case ENETUNREACH:
+                continue; // this one connection failed, not the listener
+            case EMFILE:
+            case ENFILE:
+            case ENOBUFS:
+            case ENOMEM: {
+                // Out of descriptors or memory (many idle clients, for one): not a broken listener.
+                // Waiting connections stay queued; accepting resumes once deadlines have freed some.
+                if (!m_starved)
+                    qCWarning(lcHookHTTPServer, "Listener out of resources, accepting again shortly: %s",
+                              strerror(errno));
+                m_starved = true;
+                epoll_event event{};
+                event.data.u64 = listenerKey;
+                ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listenFd, &event);
+                m_acceptRetry.start(acceptRetryMs);
+                return;
+            }
+            default: {
+                qCCritical(lcHookHTTPServer, "Listener failed: %s", strerror(errno));
+                closeListener();
+                HookHTTPServer *server = m_server;
+                QMetaObject::invokeMethod(
+                    server, [server] { server->listenerFailed(); }, Qt::QueuedConnection);
+                return;
+            }
+            }
         }
+    }
+
+    void resumeAccepting() {
+        if (!m_listener)
+            return;
+        epoll_event event{};
+        event.events = EPOLLIN;
+        event.data.u64 = listenerKey;
+        ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listenFd, &event);
+        acceptPending();
+    }
+
+    void accept(int fd) {
         // Every connection lives at most this long, whatever it does; connections are accepted in
         // deadline order, so the list's front is always the next to expire.
         Connection c;
@@ -187,27 +249,28 @@ private:
         c.deadline = Clock::now() + std::chrono::milliseconds(HookHTTPServer::connectionDeadlineMs);
         m_connections.push_back(std::move(c));
         const auto it = std::prev(m_connections.end());
-
-        epoll_event event{};
-        event.events = EPOLLIN;
-        event.data.u64 = epollKey(*it);
-        if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &event) != 0) {
-            ::close(fd);
-            m_connections.erase(it);
-            return;
-        }
         m_byFd.emplace(fd, it);
         if (!m_deadlineTimer.isActive())
             armDeadline();
-        // The request is often there already; reading now saves a round through the poll.
+
+        // The request is often there already and answered at once; the connection is watched only
+        // when it has to wait.
+        const quint32 generation = it->generation;
         receive(it);
+        const auto still = m_byFd.find(fd);
+        if (still != m_byFd.end() && still->second->generation == generation && !still->second->watched)
+            watch(*still->second, EPOLLIN);
     }
 
-    void onReady()
-    {
+    void onReady() {
         epoll_event events[64];
         const int n = ::epoll_wait(m_epoll, events, 64, 0);
         for (int i = 0; i < n; ++i) {
+            if (events[i].data.u64 == listenerKey) {
+                if (m_listener)
+                    acceptPending();
+                continue;
+            }
             const int fd = int(quint32(events[i].data.u64 & 0xffffffffu));
             const quint32 generation = quint32(events[i].data.u64 >> 32);
             const auto found = m_byFd.find(fd);
@@ -221,10 +284,9 @@ private:
         }
     }
 
-    void receive(ConnectionList::iterator it)
-    {
+    void receive(ConnectionList::iterator it) {
         Connection &c = *it;
-        const ssize_t n = ::recv(c.fd, m_scratch.data(), size_t(m_scratch.size()), 0);
+        const ssize_t n = ::recv(c.fd, m_scratch.data(), size_t(m_scratch.size()), MSG_DONTWAIT);
         if (n < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
                 return;
@@ -261,7 +323,8 @@ private:
             switch (result.kind()) {
             case HTTPRequest::ParseResult::Kind::complete: {
                 const HTTPRequest &request = result.request();
-                const qint64 used = c.buffer.indexOf("\r\n\r\n") + 4 + (request.body ? request.body->size() : 0);
+                const qint64 used =
+                    c.buffer.indexOf("\r\n\r\n") + 4 + (request.body ? request.body->size() : 0);
                 respond(it, request, !finished && c.buffer.size() > used);
                 return;
             }
@@ -277,8 +340,7 @@ private:
             send(it, HTTPResponse::Kind::badRequest, false); // closed before the request was whole
     }
 
-    void respond(ConnectionList::iterator it, const HTTPRequest &request, bool unreadBytes)
-    {
+    void respond(ConnectionList::iterator it, const HTTPRequest &request, bool unreadBytes) {
         if (request.method == QLatin1String("GET") && request.path == QLatin1String("/v1/health")) {
             send(it, HTTPResponse::Kind::json, unreadBytes);
             return;
@@ -290,8 +352,7 @@ private:
         send(it, HTTPResponse::Kind::notFound, unreadBytes);
     }
 
-    HTTPResponse::Kind handleEvent(const HTTPRequest &request)
-    {
+    HTTPResponse::Kind handleEvent(const HTTPRequest &request) {
         const HookHTTPServer::Credentials credentials = m_server->credentials();
 
         const QString authorization = request.headers.value(QStringLiteral("authorization"));
@@ -303,23 +364,20 @@ private:
         }
 
         const QString card = request.query.value(QStringLiteral("card"));
-        const std::optional<SessionColumn> parsedColumn = sessionColumnFromRaw(request.query.value(QStringLiteral("column")));
+        const std::optional<SessionColumn> parsedColumn =
+            sessionColumnFromRaw(request.query.value(QStringLiteral("column")));
         if (!isValidCard(card) || !parsedColumn) {
             qCWarning(lcHookHTTPServer, "rejected event: invalid card/column query");
             return HTTPResponse::Kind::badRequest;
         }
         const SessionColumn column = parsedColumn.value_or(SessionColumn::working);
 
-        qCDebug(lcHookHTTPServer, "event accepted card=%s column=%s", qUtf8Printable(card), qUtf8Printable(rawValue(column)));
+        qCDebug(lcHookHTTPServer, "event accepted card=%s column=%s", qUtf8Printable(card),
+                qUtf8Printable(rawValue(column)));
         const QDateTime at = QDateTime::currentDateTimeUtc();
         const HookEventDetail detail = HookPayload::detail(request.body);
-        if (credentials.hasHandler) {
-            HookHTTPServer *server = m_server;
-            // Queued to the GUI thread; the server thread goes on without waiting.
-            QMetaObject::invokeMethod(
-                server, [server, card, column, at, detail] { server->deliver(card, column, at, detail); },
-                Qt::QueuedConnection);
-        }
+        if (credentials.hasHandler)
+            m_server->enqueue(HookHTTPServer::AcceptedEvent{card, column, at, detail});
         return HTTPResponse::Kind::json;
     }
 
@@ -327,8 +385,7 @@ private:
     // sending, our side is shut down first and what arrives is read and dropped until the client
     // closes or the deadline passes: closing with unread data would reset the connection and the
     // client could lose the answer.
-    void send(ConnectionList::iterator it, HTTPResponse::Kind kind, bool linger)
-    {
+    void send(ConnectionList::iterator it, HTTPResponse::Kind kind, bool linger) {
         Connection &c = *it;
         c.pending = responseBytes(kind);
         c.pendingOffset = 0;
@@ -338,8 +395,7 @@ private:
         write(it);
     }
 
-    void write(ConnectionList::iterator it)
-    {
+    void write(ConnectionList::iterator it) {
         Connection &c = *it;
         while (c.pendingOffset < c.pending.size()) {
             const ssize_t n = ::send(c.fd, c.pending.constData() + c.pendingOffset,
@@ -366,33 +422,31 @@ private:
         watch(c, EPOLLIN);
     }
 
-    void watch(const Connection &c, quint32 events)
-    {
+    void watch(Connection &c, quint32 events) {
         epoll_event event{};
         event.events = events;
         event.data.u64 = epollKey(c);
-        ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, c.fd, &event);
+        if (::epoll_ctl(m_epoll, c.watched ? EPOLL_CTL_MOD : EPOLL_CTL_ADD, c.fd, &event) == 0)
+            c.watched = true;
     }
 
-    void closeConnection(ConnectionList::iterator it)
-    {
+    void closeConnection(ConnectionList::iterator it) {
         // Closing the descriptor also takes it out of the epoll set.
         m_byFd.erase(it->fd);
         ::close(it->fd);
         m_connections.erase(it);
     }
 
-    void armDeadline()
-    {
+    void armDeadline() {
         if (m_connections.empty())
             return;
-        const auto remaining =
-            std::chrono::duration_cast<std::chrono::milliseconds>(m_connections.front().deadline - Clock::now()).count();
+        const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   m_connections.front().deadline - Clock::now())
+                                   .count();
         m_deadlineTimer.start(int(qMax<qint64>(0, remaining)));
     }
 
-    void onDeadline()
-    {
+    void onDeadline() {
         // Expired connections are cut off without an answer.
         const auto now = Clock::now();
         while (!m_connections.empty() && m_connections.front().deadline <= now)
@@ -400,30 +454,12 @@ private:
         armDeadline();
     }
 
-    void onAcceptError(QAbstractSocket::SocketError error)
-    {
-        if (!m_listener)
-            return;
-        const QString reason = m_listener->errorString();
-        if (error == QAbstractSocket::SocketResourceError) {
-            // Out of descriptors (for instance many idle clients): not a broken listener. Accepting
-            // resumes shortly, once deadlines have freed some.
-            qCWarning(lcHookHTTPServer, "Listener out of resources, accepting again shortly: %s", qUtf8Printable(reason));
-            QTimer::singleShot(acceptRetryMs, this, [this] {
-                if (m_listener)
-                    m_listener->resumeAccepting();
-            });
-            return;
-        }
-        qCCritical(lcHookHTTPServer, "Listener failed: %s", qUtf8Printable(reason));
-        closeListener();
-        HookHTTPServer *server = m_server;
-        QMetaObject::invokeMethod(server, [server] { server->listenerFailed(); }, Qt::QueuedConnection);
-    }
-
     HookHTTPServer *m_server;
     TokenStore m_tokenStore;
-    LoopbackListener *m_listener = nullptr;
+    QTcpServer *m_listener = nullptr;
+    int m_listenFd = -1;
+    QTimer m_acceptRetry{this};
+    bool m_starved = false; // logged once per shortage
     int m_epoll = -1;
     QSocketNotifier *m_epollNotifier = nullptr;
     QTimer m_deadlineTimer{this};
@@ -433,12 +469,11 @@ private:
     QByteArray m_scratch;
 };
 
-HookHTTPServer::HookHTTPServer(TokenStore tokenStore, QObject *parent) : QObject(parent), m_tokenStore(std::move(tokenStore))
-{
-}
+HookHTTPServer::HookHTTPServer(TokenStore tokenStore, QObject *parent)
+    : QObject(parent)
+    , m_tokenStore(std::move(tokenStore)) {}
 
-HookHTTPServer::~HookHTTPServer()
-{
+HookHTTPServer::~HookHTTPServer() {
     stop();
     if (m_thread) {
         m_thread->quit();
@@ -447,14 +482,12 @@ HookHTTPServer::~HookHTTPServer()
     }
 }
 
-HookHTTPServer &HookHTTPServer::shared()
-{
+HookHTTPServer &HookHTTPServer::shared() {
     static HookHTTPServer server(TokenStore::standard());
     return server;
 }
 
-Result<void> HookHTTPServer::start(EventHandler onEvent)
-{
+Result<void> HookHTTPServer::start(EventHandler onEvent) {
     Q_ASSERT(QThread::currentThread() == thread());
     if (m_port)
         return {};
@@ -479,7 +512,8 @@ Result<void> HookHTTPServer::start(EventHandler onEvent)
 
     // The thread is idle whenever no listener exists, so this wait is the length of a bind.
     std::optional<Result<quint16>> listened;
-    QMetaObject::invokeMethod(m_worker, [&] { listened = m_worker->listen(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [&] { listened = m_worker->listen(); }, Qt::BlockingQueuedConnection);
     if (!listened->ok()) {
         QMutexLocker locker(&m_stateLock);
         m_onEvent = nullptr;
@@ -489,30 +523,27 @@ Result<void> HookHTTPServer::start(EventHandler onEvent)
     return {};
 }
 
-void HookHTTPServer::stop()
-{
+void HookHTTPServer::stop() {
     Q_ASSERT(QThread::currentThread() == thread());
     {
         QMutexLocker locker(&m_stateLock);
         m_onEvent = nullptr;
     }
     if (m_worker)
-        QMetaObject::invokeMethod(m_worker, [this] { m_worker->shutdown(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            m_worker, [this] { m_worker->shutdown(); }, Qt::BlockingQueuedConnection);
     m_port.reset();
 }
 
-bool HookHTTPServer::isListening() const
-{
+bool HookHTTPServer::isListening() const {
     return m_port.has_value();
 }
 
-std::optional<quint16> HookHTTPServer::port() const
-{
+std::optional<quint16> HookHTTPServer::port() const {
     return m_port;
 }
 
-bool HookHTTPServer::constantTimeEqual(const QString &a, const QString &b)
-{
+bool HookHTTPServer::constantTimeEqual(const QString &a, const QString &b) {
     const QByteArray x = a.toUtf8();
     const QByteArray y = b.toUtf8();
     if (x.size() != y.size())
@@ -523,26 +554,46 @@ bool HookHTTPServer::constantTimeEqual(const QString &a, const QString &b)
     return difference == 0;
 }
 
-HookHTTPServer::Credentials HookHTTPServer::credentials() const
-{
+HookHTTPServer::Credentials HookHTTPServer::credentials() const {
     QMutexLocker locker(&m_stateLock);
     return Credentials{m_token, bool(m_onEvent)};
 }
 
-void HookHTTPServer::deliver(const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail)
-{
-    EventHandler handler;
+void HookHTTPServer::enqueue(AcceptedEvent event) {
+    // Events that arrive while a delivery is already on its way join it: one wake-up of the GUI
+    // thread serves them all, in the order they were accepted.
+    bool post = false;
     {
-        QMutexLocker locker(&m_stateLock);
-        handler = m_onEvent;
+        QMutexLocker locker(&m_pendingLock);
+        m_pending.append(std::move(event));
+        post = !m_deliveryPosted;
+        m_deliveryPosted = true;
     }
-    // A server stopped since the event was accepted passes nothing on.
-    if (handler)
-        handler(card, column, at, detail);
+    if (post)
+        QMetaObject::invokeMethod(
+            this, [this] { deliverPending(); }, Qt::QueuedConnection);
 }
 
-void HookHTTPServer::listenerFailed()
-{
+void HookHTTPServer::deliverPending() {
+    QVector<AcceptedEvent> events;
+    {
+        QMutexLocker locker(&m_pendingLock);
+        events.swap(m_pending);
+        m_deliveryPosted = false;
+    }
+    for (const AcceptedEvent &e : qAsConst(events)) {
+        EventHandler handler;
+        {
+            QMutexLocker locker(&m_stateLock);
+            handler = m_onEvent;
+        }
+        // A server stopped since the event was accepted passes nothing on.
+        if (handler)
+            handler(e.card, e.column, e.at, e.detail);
+    }
+}
+
+void HookHTTPServer::listenerFailed() {
     m_port.reset();
 }
 

@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -70,8 +71,16 @@ private:
         bool hasHandler = false;
     };
     Credentials credentials() const;
-    // GUI thread: hands an accepted event to the handler, if the server still has one.
-    void deliver(const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail);
+    struct AcceptedEvent {
+        QString card;
+        SessionColumn column;
+        QDateTime at;
+        HookEventDetail detail;
+    };
+    // Server thread: queues an accepted event for the GUI thread, without waiting for it.
+    void enqueue(AcceptedEvent event);
+    // GUI thread: hands the queued events, in order, to the handler if the server still has one.
+    void deliverPending();
     // GUI thread: the listener broke down and is gone.
     void listenerFailed();
 
@@ -79,6 +88,9 @@ private:
     mutable QMutex m_stateLock; // guards m_token and m_onEvent
     QString m_token;
     EventHandler m_onEvent;
+    QMutex m_pendingLock; // guards m_pending and m_deliveryPosted
+    QVector<AcceptedEvent> m_pending;
+    bool m_deliveryPosted = false;
     std::optional<quint16> m_port; // GUI thread
     QThread *m_thread = nullptr;
     HookServerWorker *m_worker = nullptr; // lives in m_thread

@@ -15,16 +15,14 @@ namespace Brindlewick {
 
 namespace {
 
-std::optional<QString> stringValue(const QJsonObject &object, QLatin1String key)
-{
+std::optional<QString> stringValue(const QJsonObject &object, QLatin1String key) {
     const QJsonValue value = object.value(key);
     if (!value.isString())
         return std::nullopt;
     return value.toString();
 }
 
-std::optional<QString> nonEmptyString(const QJsonObject &object, QLatin1String key)
-{
+std::optional<QString> nonEmptyString(const QJsonObject &object, QLatin1String key) {
     auto value = stringValue(object, key);
     if (value && value->isEmpty())
         return std::nullopt;
@@ -33,8 +31,7 @@ std::optional<QString> nonEmptyString(const QJsonObject &object, QLatin1String k
 
 // A character separates words if it is white space (line ends included) or consists of control and
 // format characters only.
-bool isSeparator(const QString &text, int begin, int end)
-{
+bool isSeparator(const QString &text, int begin, int end) {
     const QVector<uint> scalars = QStringView(text).mid(begin, end - begin).toUcs4();
     if (scalars.isEmpty())
         return false;
@@ -47,8 +44,7 @@ bool isSeparator(const QString &text, int begin, int end)
     return true;
 }
 
-std::optional<QString> normalizedTitle(const std::optional<QString> &title)
-{
+std::optional<QString> normalizedTitle(const std::optional<QString> &title) {
     if (!title)
         return std::nullopt;
     return HookPayload::normalizedSnippet(*title, HookPayload::customTitleLength);
@@ -56,8 +52,7 @@ std::optional<QString> normalizedTitle(const std::optional<QString> &title)
 
 } // namespace
 
-std::optional<QString> HookPayload::normalizedSnippet(const QString &text, int maxLength)
-{
+std::optional<QString> HookPayload::normalizedSnippet(const QString &text, int maxLength) {
     QString collapsed;
     collapsed.reserve(qMin(text.size(), 4 * maxLength + 16));
     // The walk may stop early: joining a space with a following combining mark can at most halve
@@ -93,15 +88,13 @@ std::optional<QString> HookPayload::normalizedSnippet(const QString &text, int m
     return trimmed;
 }
 
-std::optional<QString> HookPayload::validatedSessionID(const QString &text)
-{
+std::optional<QString> HookPayload::validatedSessionID(const QString &text) {
     if (text.toUtf8().size() != 36 || !parseUuid(text))
         return std::nullopt;
     return text;
 }
 
-HookEventDetail HookPayload::detail(const std::optional<QByteArray> &body)
-{
+HookEventDetail HookPayload::detail(const std::optional<QByteArray> &body) {
     HookEventDetail detail;
     if (!body)
         return detail;

@@ -12,16 +12,16 @@ namespace Brindlewick {
 
 // What one hook payload yields. Every field may be absent; an empty detail is a valid result.
 struct HookEventDetail {
-    std::optional<QString> eventName;       // "hook_event_name", as sent
-    std::optional<QString> responseText;    // the assistant's last reply, untrimmed ("Stop" only)
-    std::optional<QString> promptSnippet;   // normalised prompt, <= 200 characters + "…" ("UserPromptSubmit")
+    std::optional<QString> eventName;     // "hook_event_name", as sent
+    std::optional<QString> responseText;  // the assistant's last reply, untrimmed ("Stop" only)
+    std::optional<QString> promptSnippet; // normalised prompt, <= 200 characters + "…" ("UserPromptSubmit")
     std::optional<QString> responseSnippet; // normalised reply, <= 200 characters + "…" ("Stop")
     std::optional<QString> customTitle;     // normalised custom title, <= 80 characters + "…"
     std::optional<QString> claudeSessionID; // Claude Code's session id, when it is a well-formed UUID
 
-    bool isEmpty() const
-    {
-        return !eventName && !responseText && !promptSnippet && !responseSnippet && !customTitle && !claudeSessionID;
+    bool isEmpty() const {
+        return !eventName && !responseText && !promptSnippet && !responseSnippet && !customTitle &&
+               !claudeSessionID;
     }
     bool operator==(const HookEventDetail &) const = default;
 };

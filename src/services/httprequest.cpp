@@ -17,11 +17,12 @@ struct Span {
     qsizetype size = 0;
     bool isEmpty() const { return size == 0; }
     QString text() const { return QString::fromUtf8(data, int(size)); }
-    bool equals(const char *ascii) const { return size == qsizetype(qstrlen(ascii)) && memcmp(data, ascii, size_t(size)) == 0; }
+    bool equals(const char *ascii) const {
+        return size == qsizetype(qstrlen(ascii)) && memcmp(data, ascii, size_t(size)) == 0;
+    }
 };
 
-Span trimSpacesAndTabs(Span s)
-{
+Span trimSpacesAndTabs(Span s) {
     while (s.size > 0 && (s.data[0] == ' ' || s.data[0] == '\t')) {
         ++s.data;
         --s.size;
@@ -31,14 +32,12 @@ Span trimSpacesAndTabs(Span s)
     return s;
 }
 
-qsizetype find(Span s, char c, qsizetype from = 0)
-{
+qsizetype find(Span s, char c, qsizetype from = 0) {
     const void *hit = from < s.size ? memchr(s.data + from, c, size_t(s.size - from)) : nullptr;
     return hit ? static_cast<const char *>(hit) - s.data : -1;
 }
 
-int hexValue(char c)
-{
+int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -50,8 +49,7 @@ int hexValue(char c)
 
 // Percent-decodes; the raw text stays when a "%" is not followed by two hex digits or the decoded
 // bytes are not UTF-8. "+" stays "+".
-QString percentDecoded(Span s)
-{
+QString percentDecoded(Span s) {
     if (find(s, '%') < 0)
         return s.text();
     QByteArray out;
@@ -76,8 +74,7 @@ QString percentDecoded(Span s)
 }
 
 // An optional "+" or "-", then ASCII digits only, without overflow.
-std::optional<qint64> parseDecimal(Span s)
-{
+std::optional<qint64> parseDecimal(Span s) {
     qsizetype i = 0;
     bool negative = false;
     if (s.size > 0 && (s.data[0] == '+' || s.data[0] == '-')) {
@@ -87,7 +84,8 @@ std::optional<qint64> parseDecimal(Span s)
     if (i == s.size)
         return std::nullopt;
     quint64 value = 0;
-    const quint64 limit = negative ? quint64(std::numeric_limits<qint64>::max()) + 1 : quint64(std::numeric_limits<qint64>::max());
+    const quint64 limit = negative ? quint64(std::numeric_limits<qint64>::max()) + 1
+                                   : quint64(std::numeric_limits<qint64>::max());
     for (; i < s.size; ++i) {
         const char c = s.data[i];
         if (c < '0' || c > '9')
@@ -98,12 +96,12 @@ std::optional<qint64> parseDecimal(Span s)
         value = value * 10 + digit;
     }
     if (negative)
-        return value == quint64(std::numeric_limits<qint64>::max()) + 1 ? std::numeric_limits<qint64>::min() : -qint64(value);
+        return value == quint64(std::numeric_limits<qint64>::max()) + 1 ? std::numeric_limits<qint64>::min()
+                                                                        : -qint64(value);
     return qint64(value);
 }
 
-void parseQuery(Span s, QMap<QString, QString> &query)
-{
+void parseQuery(Span s, QMap<QString, QString> &query) {
     qsizetype start = 0;
     while (start <= s.size) {
         qsizetype amp = find(s, '&', start);
@@ -126,27 +124,23 @@ void parseQuery(Span s, QMap<QString, QString> &query)
 } // namespace
 
 HTTPRequest::ParseResult::ParseResult(Kind kind, std::optional<HTTPRequest> request, qint64 totalLength)
-    : m_kind(kind), m_request(std::move(request)), m_totalLength(totalLength)
-{
-}
+    : m_kind(kind)
+    , m_request(std::move(request))
+    , m_totalLength(totalLength) {}
 
-HTTPRequest::ParseResult HTTPRequest::ParseResult::complete(HTTPRequest request)
-{
+HTTPRequest::ParseResult HTTPRequest::ParseResult::complete(HTTPRequest request) {
     return ParseResult(Kind::complete, std::move(request), 0);
 }
 
-HTTPRequest::ParseResult HTTPRequest::ParseResult::needMore(qint64 totalLength)
-{
+HTTPRequest::ParseResult HTTPRequest::ParseResult::needMore(qint64 totalLength) {
     return ParseResult(Kind::needMore, std::nullopt, totalLength);
 }
 
-HTTPRequest::ParseResult HTTPRequest::ParseResult::invalid()
-{
+HTTPRequest::ParseResult HTTPRequest::ParseResult::invalid() {
     return ParseResult(Kind::invalid, std::nullopt, 0);
 }
 
-HTTPRequest::ParseResult HTTPRequest::parse(const QByteArray &bytes)
-{
+HTTPRequest::ParseResult HTTPRequest::parse(const QByteArray &bytes) {
     const qsizetype headLength = bytes.indexOf(headEnd);
     if (headLength < 0)
         return ParseResult::needMore();

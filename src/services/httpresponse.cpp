@@ -4,40 +4,35 @@
 
 namespace Brindlewick {
 
-HTTPResponse::HTTPResponse(Kind kind, QJsonObject dictionary) : m_kind(kind), m_dictionary(std::move(dictionary)) {}
+HTTPResponse::HTTPResponse(Kind kind, QJsonObject dictionary)
+    : m_kind(kind)
+    , m_dictionary(std::move(dictionary)) {}
 
-HTTPResponse HTTPResponse::json(const QJsonObject &dictionary)
-{
+HTTPResponse HTTPResponse::json(const QJsonObject &dictionary) {
     return HTTPResponse(Kind::json, dictionary);
 }
 
-HTTPResponse HTTPResponse::ok()
-{
+HTTPResponse HTTPResponse::ok() {
     return json(QJsonObject{{QStringLiteral("ok"), true}});
 }
 
-HTTPResponse HTTPResponse::badRequest()
-{
+HTTPResponse HTTPResponse::badRequest() {
     return HTTPResponse(Kind::badRequest, {});
 }
 
-HTTPResponse HTTPResponse::unauthorized()
-{
+HTTPResponse HTTPResponse::unauthorized() {
     return HTTPResponse(Kind::unauthorized, {});
 }
 
-HTTPResponse HTTPResponse::notFound()
-{
+HTTPResponse HTTPResponse::notFound() {
     return HTTPResponse(Kind::notFound, {});
 }
 
-HTTPResponse HTTPResponse::payloadTooLarge()
-{
+HTTPResponse HTTPResponse::payloadTooLarge() {
     return HTTPResponse(Kind::payloadTooLarge, {});
 }
 
-int HTTPResponse::statusCode() const
-{
+int HTTPResponse::statusCode() const {
     switch (m_kind) {
     case Kind::json:
         return 200;
@@ -53,8 +48,7 @@ int HTTPResponse::statusCode() const
     return 500;
 }
 
-QByteArray HTTPResponse::serialize() const
-{
+QByteArray HTTPResponse::serialize() const {
     QByteArray reason;
     QByteArray body;
     switch (m_kind) {

@@ -13,11 +13,11 @@ public:
     enum class Kind { json, badRequest, unauthorized, notFound, payloadTooLarge };
 
     static HTTPResponse json(const QJsonObject &dictionary); // 200
-    static HTTPResponse ok();                                 // json({"ok": true})
-    static HTTPResponse badRequest();                         // 400
-    static HTTPResponse unauthorized();                       // 401
-    static HTTPResponse notFound();                           // 404
-    static HTTPResponse payloadTooLarge();                    // 413
+    static HTTPResponse ok();                                // json({"ok": true})
+    static HTTPResponse badRequest();                        // 400
+    static HTTPResponse unauthorized();                      // 401
+    static HTTPResponse notFound();                          // 404
+    static HTTPResponse payloadTooLarge();                   // 413
 
     Kind kind() const { return m_kind; }
     int statusCode() const;

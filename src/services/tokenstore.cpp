@@ -17,8 +17,7 @@ namespace Brindlewick {
 
 namespace {
 
-qint32 systemRandom(std::byte *buffer, std::size_t length)
-{
+qint32 systemRandom(std::byte *buffer, std::size_t length) {
     std::size_t done = 0;
     while (done < length) {
         const ssize_t n = ::getrandom(buffer + done, length - done, 0);
@@ -35,9 +34,9 @@ qint32 systemRandom(std::byte *buffer, std::size_t length)
 // Closes a descriptor when it goes out of scope.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
+    explicit FileDescriptor(int fd)
+        : m_fd(fd) {}
+    ~FileDescriptor() {
         if (m_fd >= 0)
             ::close(m_fd);
     }
@@ -46,8 +45,7 @@ public:
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
     // Closes now and reports whether the close succeeded (a failed close may mean lost data).
-    bool close()
-    {
+    bool close() {
         const int fd = m_fd;
         m_fd = -1;
         return ::close(fd) == 0;
@@ -57,14 +55,12 @@ private:
     int m_fd;
 };
 
-QByteArray nativePath(const QString &path)
-{
+QByteArray nativePath(const QString &path) {
     return QFile::encodeName(path);
 }
 
 // Reads everything from a descriptor; false on a read error.
-bool readAll(int fd, QByteArray &out)
-{
+bool readAll(int fd, QByteArray &out) {
     char chunk[4096];
     for (;;) {
         const ssize_t n = ::read(fd, chunk, sizeof chunk);
@@ -79,8 +75,7 @@ bool readAll(int fd, QByteArray &out)
     }
 }
 
-bool writeAll(int fd, const QByteArray &data)
-{
+bool writeAll(int fd, const QByteArray &data) {
     qsizetype done = 0;
     while (done < data.size()) {
         const ssize_t n = ::write(fd, data.constData() + done, std::size_t(data.size() - done));
@@ -96,8 +91,7 @@ bool writeAll(int fd, const QByteArray &data)
 
 // Removes whatever is at path: a file, a symbolic link (not its target) or a folder with its
 // contents. Errors are ignored; the exclusive create that follows notices anything left over.
-void removeItem(const QString &path)
-{
+void removeItem(const QString &path) {
     const QByteArray native = nativePath(path);
     struct stat st;
     if (::lstat(native.constData(), &st) != 0)
@@ -111,22 +105,19 @@ void removeItem(const QString &path)
 } // namespace
 
 TokenStoreError::TokenStoreError(Kind kind, qint32 status, QString path)
-    : m_kind(kind), m_status(status), m_path(std::move(path))
-{
-}
+    : m_kind(kind)
+    , m_status(status)
+    , m_path(std::move(path)) {}
 
-TokenStoreError TokenStoreError::randomGenerationFailed(qint32 status)
-{
+TokenStoreError TokenStoreError::randomGenerationFailed(qint32 status) {
     return TokenStoreError(Kind::randomGenerationFailed, status, {});
 }
 
-TokenStoreError TokenStoreError::writeFailed(const QString &path)
-{
+TokenStoreError TokenStoreError::writeFailed(const QString &path) {
     return TokenStoreError(Kind::writeFailed, 0, path);
 }
 
-QString TokenStoreError::description() const
-{
+QString TokenStoreError::description() const {
     switch (m_kind) {
     case Kind::randomGenerationFailed:
         return QStringLiteral("getrandom failed with status ") + QString::number(m_status);
@@ -137,42 +128,39 @@ QString TokenStoreError::description() const
 }
 
 TokenStore::TokenStore(const QString &directory, RandomSource random)
-    : m_directory(QDir::cleanPath(directory)),
-      m_tokenPath(m_directory + QStringLiteral("/brindlewick.token")),
-      m_portPath(m_directory + QStringLiteral("/brindlewick.port")),
-      m_random(random ? std::move(random) : RandomSource(&systemRandom))
-{
-}
+    : m_directory(QDir::cleanPath(directory))
+    , m_tokenPath(m_directory + QStringLiteral("/brindlewick.token"))
+    , m_portPath(m_directory + QStringLiteral("/brindlewick.port"))
+    , m_random(random ? std::move(random) : RandomSource(&systemRandom)) {}
 
-const TokenStore &TokenStore::standard()
-{
+const TokenStore &TokenStore::standard() {
     static const TokenStore store(QDir::homePath() + QStringLiteral("/.claude"));
     return store;
 }
 
-QString TokenStore::encodeToken(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+QString TokenStore::encodeToken(const QByteArray &bytes) {
+    return QString::fromLatin1(
+        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
-Result<QString, TokenStoreError> TokenStore::loadToken() const
-{
+Result<QString, TokenStoreError> TokenStore::loadToken() const {
     if (auto token = readVerifiedToken())
         return *token;
     return regenerateToken();
 }
 
-std::optional<QString> TokenStore::readVerifiedToken() const
-{
+std::optional<QString> TokenStore::readVerifiedToken() const {
     // No-follow: a symbolic link in place of the token is never trusted. Non-blocking: a FIFO put
     // there must not hang the start; it fails the regular-file check below.
-    FileDescriptor fd(::open(nativePath(m_tokenPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor fd(
+        ::open(nativePath(m_tokenPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid())
         return std::nullopt;
 
     // The checks use the descriptor, so the file read is the file checked.
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077) != 0) {
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0) {
         qCWarning(lcTokenStore, "Existing token file failed verification (type/owner/perms); regenerating");
         return std::nullopt;
     }
@@ -186,8 +174,7 @@ std::optional<QString> TokenStore::readVerifiedToken() const
     return token;
 }
 
-Result<QString, TokenStoreError> TokenStore::regenerateToken() const
-{
+Result<QString, TokenStoreError> TokenStore::regenerateToken() const {
     QByteArray bytes(tokenByteCount, Qt::Uninitialized);
     const qint32 status = m_random(reinterpret_cast<std::byte *>(bytes.data()), std::size_t(bytes.size()));
     if (status != 0)
@@ -200,18 +187,15 @@ Result<QString, TokenStoreError> TokenStore::regenerateToken() const
     return token;
 }
 
-Result<void, TokenStoreError> TokenStore::writePort(quint16 port) const
-{
+Result<void, TokenStoreError> TokenStore::writePort(quint16 port) const {
     return writeOwnerOnly(QByteArray::number(port), m_portPath);
 }
 
-void TokenStore::clearPort() const
-{
+void TokenStore::clearPort() const {
     ::unlink(nativePath(m_portPath).constData());
 }
 
-Result<void, TokenStoreError> TokenStore::ensureDirectory() const
-{
+Result<void, TokenStoreError> TokenStore::ensureDirectory() const {
     // Creates each missing folder of the path with 0700; existing folders keep their permissions.
     const QStringList parts = m_directory.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current = m_directory.startsWith(QLatin1Char('/')) ? QString() : QStringLiteral(".");
@@ -232,8 +216,8 @@ Result<void, TokenStoreError> TokenStore::ensureDirectory() const
     return {};
 }
 
-Result<void, TokenStoreError> TokenStore::writeOwnerOnly(const QByteArray &content, const QString &path) const
-{
+Result<void, TokenStoreError> TokenStore::writeOwnerOnly(const QByteArray &content,
+                                                         const QString &path) const {
     if (auto dir = ensureDirectory(); !dir)
         return dir.error();
 
@@ -241,7 +225,8 @@ Result<void, TokenStoreError> TokenStore::writeOwnerOnly(const QByteArray &conte
 
     // Exclusive and no-follow: whatever appeared at the path since the removal is not written
     // through; the write then fails instead.
-    FileDescriptor fd(::open(nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    FileDescriptor fd(
+        ::open(nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!fd.valid())
         return TokenStoreError::writeFailed(path);
     // The umask applied to the create; the bits are set once more, on the file just written.

@@ -12,8 +12,7 @@ namespace Brindlewick {
 
 namespace {
 
-QStringView trimSpacesAndTabs(QStringView s)
-{
+QStringView trimSpacesAndTabs(QStringView s) {
     const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
     while (!s.isEmpty() && blank(s.front()))
         s = s.mid(1);
@@ -26,9 +25,7 @@ QStringView trimSpacesAndTabs(QStringView s)
 // same as taking the last answer of a forward walk, without parsing the whole tail when the answer
 // is near its end. Only lines that can mention `word` are parsed: a JSON text can spell a word
 // other than literally only through a \u escape.
-template <class Pick>
-std::optional<QString> lastMatch(const QString &jsonl, QLatin1String word, Pick pick)
-{
+template <class Pick> std::optional<QString> lastMatch(const QString &jsonl, QLatin1String word, Pick pick) {
     qsizetype end = jsonl.size();
     while (end >= 0) {
         const qsizetype newline = end > 0 ? jsonl.lastIndexOf(QLatin1Char('\n'), end - 1) : -1;
@@ -52,42 +49,43 @@ std::optional<QString> lastMatch(const QString &jsonl, QLatin1String word, Pick 
 
 } // namespace
 
-std::optional<QString> TranscriptParser::lastAssistantText(const QString &jsonl)
-{
-    return lastMatch(jsonl, QLatin1String("assistant"), [](const QJsonObject &line) -> std::optional<QString> {
-        if (line.value(QLatin1String("type")) != QLatin1String("assistant"))
-            return std::nullopt;
-        if (line.value(QLatin1String("isSidechain")) == QJsonValue(true))
-            return std::nullopt;
-        const QJsonValue content = line.value(QLatin1String("message")).toObject().value(QLatin1String("content"));
-        if (!content.isArray())
-            return std::nullopt;
-        QStringList texts;
-        for (const QJsonValue &item : content.toArray()) {
-            const QJsonObject object = item.toObject();
-            if (object.value(QLatin1String("type")) != QLatin1String("text"))
-                continue;
-            const QJsonValue text = object.value(QLatin1String("text"));
-            if (text.isString())
-                texts.append(text.toString());
-        }
-        const QString joined = Text::trimSpaceAndLineBreaks(texts.join(QLatin1Char('\n')));
-        if (joined.isEmpty())
-            return std::nullopt;
-        return joined;
-    });
+std::optional<QString> TranscriptParser::lastAssistantText(const QString &jsonl) {
+    return lastMatch(jsonl, QLatin1String("assistant"),
+                     [](const QJsonObject &line) -> std::optional<QString> {
+                         if (line.value(QLatin1String("type")) != QLatin1String("assistant"))
+                             return std::nullopt;
+                         if (line.value(QLatin1String("isSidechain")) == QJsonValue(true))
+                             return std::nullopt;
+                         const QJsonValue content =
+                             line.value(QLatin1String("message")).toObject().value(QLatin1String("content"));
+                         if (!content.isArray())
+                             return std::nullopt;
+                         QStringList texts;
+                         for (const QJsonValue &item : content.toArray()) {
+                             const QJsonObject object = item.toObject();
+                             if (object.value(QLatin1String("type")) != QLatin1String("text"))
+                                 continue;
+                             const QJsonValue text = object.value(QLatin1String("text"));
+                             if (text.isString())
+                                 texts.append(text.toString());
+                         }
+                         const QString joined = Text::trimSpaceAndLineBreaks(texts.join(QLatin1Char('\n')));
+                         if (joined.isEmpty())
+                             return std::nullopt;
+                         return joined;
+                     });
 }
 
-std::optional<QString> TranscriptParser::lastCustomTitle(const QString &jsonl)
-{
-    return lastMatch(jsonl, QLatin1String("custom-title"), [](const QJsonObject &line) -> std::optional<QString> {
-        if (line.value(QLatin1String("type")) != QLatin1String("custom-title"))
-            return std::nullopt;
-        const QJsonValue title = line.value(QLatin1String("customTitle"));
-        if (!title.isString() || title.toString().isEmpty())
-            return std::nullopt;
-        return title.toString();
-    });
+std::optional<QString> TranscriptParser::lastCustomTitle(const QString &jsonl) {
+    return lastMatch(jsonl, QLatin1String("custom-title"),
+                     [](const QJsonObject &line) -> std::optional<QString> {
+                         if (line.value(QLatin1String("type")) != QLatin1String("custom-title"))
+                             return std::nullopt;
+                         const QJsonValue title = line.value(QLatin1String("customTitle"));
+                         if (!title.isString() || title.toString().isEmpty())
+                             return std::nullopt;
+                         return title.toString();
+                     });
 }
 
 } // namespace Brindlewick

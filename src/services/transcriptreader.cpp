@@ -10,8 +10,7 @@
 
 namespace Brindlewick {
 
-std::optional<QString> TranscriptReader::tailText(const QString &path, qint64 maxBytes)
-{
+std::optional<QString> TranscriptReader::tailText(const QString &path, qint64 maxBytes) {
     if (maxBytes <= 0)
         return std::nullopt;
     // Non-blocking, so that a FIFO or device named as the transcript cannot stall the server

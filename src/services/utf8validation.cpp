@@ -3,8 +3,7 @@
 namespace Brindlewick {
 namespace Utf8 {
 
-bool isValid(const char *data, qsizetype length)
-{
+bool isValid(const char *data, qsizetype length) {
     const auto *p = reinterpret_cast<const unsigned char *>(data);
     const auto *end = p + length;
     while (p < end) {

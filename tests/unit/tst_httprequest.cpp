@@ -14,8 +14,7 @@ Q_DECLARE_METATYPE(BrindlewickTest::Verdict)
 
 namespace {
 
-Verdict verdictOf(const HTTPRequest::ParseResult &r)
-{
+Verdict verdictOf(const HTTPRequest::ParseResult &r) {
     switch (r.kind()) {
     case HTTPRequest::ParseResult::Kind::complete:
         return Verdict::complete;
@@ -35,8 +34,7 @@ struct Outcome {
     bool operator==(const Outcome &) const = default;
 };
 
-Outcome feed(const QByteArray &input, const QVector<qsizetype> &cuts)
-{
+Outcome feed(const QByteArray &input, const QVector<qsizetype> &cuts) {
     QByteArray buffer;
     qsizetype from = 0;
     QVector<qsizetype> ends = cuts;
@@ -55,8 +53,7 @@ Outcome feed(const QByteArray &input, const QVector<qsizetype> &cuts)
 
 // Every offset for small inputs; for large ones a spread of offsets that includes both ends of the
 // input and the region around the end of the head, where the verdicts change.
-QVector<qsizetype> splitOffsets(const QByteArray &input)
-{
+QVector<qsizetype> splitOffsets(const QByteArray &input) {
     QVector<qsizetype> offsets;
     if (input.size() <= 4096) {
         for (qsizetype i = 1; i < input.size(); ++i)
@@ -75,8 +72,7 @@ QVector<qsizetype> splitOffsets(const QByteArray &input)
     return offsets;
 }
 
-QByteArray request(const QByteArray &target, const QByteArray &headers = {})
-{
+QByteArray request(const QByteArray &target, const QByteArray &headers = {}) {
     return "GET " + target + " HTTP/1.1\r\n" + headers + "\r\n";
 }
 
@@ -86,15 +82,13 @@ class TestHTTPRequest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void hostileInputGetsOneVerdictHoweverItArrives_data()
-    {
+    void hostileInputGetsOneVerdictHoweverItArrives_data() {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<Verdict>("verdict");
         for (const HostileRequest &c : hostileRequests("TOKEN"))
             QTest::newRow(c.name) << c.bytes << c.verdict;
     }
-    void hostileInputGetsOneVerdictHoweverItArrives()
-    {
+    void hostileInputGetsOneVerdictHoweverItArrives() {
         QFETCH(QByteArray, input);
         QFETCH(Verdict, verdict);
         const Outcome whole = feed(input, {});
@@ -120,12 +114,12 @@ private Q_SLOTS:
         }
     }
 
-    void readsWhatTheRequestSays()
-    {
-        const auto r = HTTPRequest::parse("post /v1/event?card=a%2Db&column=idle&&=x&flag&bad=%zz&plus=a+b&dup=1&dup=2"
-                                          "&bytes=%FF&%63ard2=%E2%9C%93 HTTP/1.1\r\n"
-                                          "Host: 127.0.0.1\r\nX-Padded : \t value with  spaces \t\r\nAUTHORIZATION: Bearer t\r\n"
-                                          "x-padded: second\r\nno colon here\r\nContent-Length: 4\r\n\r\nbodyEXTRA");
+    void readsWhatTheRequestSays() {
+        const auto r = HTTPRequest::parse(
+            "post /v1/event?card=a%2Db&column=idle&&=x&flag&bad=%zz&plus=a+b&dup=1&dup=2"
+            "&bytes=%FF&%63ard2=%E2%9C%93 HTTP/1.1\r\n"
+            "Host: 127.0.0.1\r\nX-Padded : \t value with  spaces \t\r\nAUTHORIZATION: Bearer t\r\n"
+            "x-padded: second\r\nno colon here\r\nContent-Length: 4\r\n\r\nbodyEXTRA");
         QVERIFY(r.isComplete());
         const HTTPRequest &q = r.request();
         QCOMPARE(q.method, QStringLiteral("POST"));
@@ -148,8 +142,7 @@ private Q_SLOTS:
         QCOMPARE(padded.request().headers.value(QStringLiteral("x")), QStringLiteral("value with  spaces"));
     }
 
-    void pathIsKeptRawAndQueryOnlyAfterTheFirstQuestionMark()
-    {
+    void pathIsKeptRawAndQueryOnlyAfterTheFirstQuestionMark() {
         const auto r = HTTPRequest::parse(request("/v1/%65vent?a=1?b=2"));
         QCOMPARE(r.request().path, QStringLiteral("/v1/%65vent"));
         QCOMPARE(r.request().query.value(QStringLiteral("a")), QStringLiteral("1?b=2"));
@@ -157,15 +150,14 @@ private Q_SLOTS:
         QVERIFY(HTTPRequest::parse(request("/x?")).request().query.isEmpty());
     }
 
-    void bodyIsAbsentWithoutOrWithZeroLength()
-    {
+    void bodyIsAbsentWithoutOrWithZeroLength() {
         QCOMPARE(HTTPRequest::parse(request("/x")).request().body, std::nullopt);
-        QCOMPARE(HTTPRequest::parse(request("/x", "Content-Length: 0\r\n") + "ignored").request().body, std::nullopt);
+        QCOMPARE(HTTPRequest::parse(request("/x", "Content-Length: 0\r\n") + "ignored").request().body,
+                 std::nullopt);
         QCOMPARE(HTTPRequest::parse(request("/x", "Content-Length: 000\r\n")).request().body, std::nullopt);
     }
 
-    void needMoreTellsWhereTheRequestWillEnd()
-    {
+    void needMoreTellsWhereTheRequestWillEnd() {
         const QByteArray head = request("/x", "Content-Length: 10\r\n");
         const auto early = HTTPRequest::parse(head.left(5));
         QCOMPARE(int(early.kind()), int(HTTPRequest::ParseResult::Kind::needMore));
@@ -175,28 +167,33 @@ private Q_SLOTS:
         QCOMPARE(waiting.totalLength(), head.size() + 10);
     }
 
-    void responsesAreExactBytes_data()
-    {
+    void responsesAreExactBytes_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ok") << int(HTTPResponse::Kind::json)
-                            << QByteArray("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 11\r\n"
-                                          "Connection: close\r\n\r\n{\"ok\":true}");
-        QTest::newRow("400") << int(HTTPResponse::Kind::badRequest)
-                             << QByteArray("HTTP/1.1 400 Bad Request\r\nContent-Type: application/json\r\nContent-Length: 23\r\n"
-                                           "Connection: close\r\n\r\n{\"error\":\"bad_request\"}");
-        QTest::newRow("401") << int(HTTPResponse::Kind::unauthorized)
-                             << QByteArray("HTTP/1.1 401 Unauthorized\r\nContent-Type: application/json\r\nContent-Length: 24\r\n"
-                                           "Connection: close\r\n\r\n{\"error\":\"unauthorized\"}");
-        QTest::newRow("404") << int(HTTPResponse::Kind::notFound)
-                             << QByteArray("HTTP/1.1 404 Not Found\r\nContent-Type: application/json\r\nContent-Length: 21\r\n"
-                                           "Connection: close\r\n\r\n{\"error\":\"not_found\"}");
-        QTest::newRow("413") << int(HTTPResponse::Kind::payloadTooLarge)
-                             << QByteArray("HTTP/1.1 413 Payload Too Large\r\nContent-Type: application/json\r\n"
-                                           "Content-Length: 29\r\nConnection: close\r\n\r\n{\"error\":\"payload_too_large\"}");
+        QTest::newRow("ok")
+            << int(HTTPResponse::Kind::json)
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 11\r\n"
+                          "Connection: close\r\n\r\n{\"ok\":true}");
+        QTest::newRow("400")
+            << int(HTTPResponse::Kind::badRequest)
+            << QByteArray(
+                   "HTTP/1.1 400 Bad Request\r\nContent-Type: application/json\r\nContent-Length: 23\r\n"
+                   "Connection: close\r\n\r\n{\"error\":\"bad_request\"}");
+        QTest::newRow("401")
+            << int(HTTPResponse::Kind::unauthorized)
+            << QByteArray(
+                   "HTTP/1.1 401 Unauthorized\r\nContent-Type: application/json\r\nContent-Length: 24\r\n"
+                   "Connection: close\r\n\r\n{\"error\":\"unauthorized\"}");
+        QTest::newRow("404")
+            << int(HTTPResponse::Kind::notFound)
+            << QByteArray("HTTP/1.1 404 Not Found\r\nContent-Type: application/json\r\nContent-Length: 21\r\n"
+                          "Connection: close\r\n\r\n{\"error\":\"not_found\"}");
+        QTest::newRow("413")
+            << int(HTTPResponse::Kind::payloadTooLarge)
+            << QByteArray("HTTP/1.1 413 Payload Too Large\r\nContent-Type: application/json\r\n"
+                          "Content-Length: 29\r\nConnection: close\r\n\r\n{\"error\":\"payload_too_large\"}");
     }
-    void responsesAreExactBytes()
-    {
+    void responsesAreExactBytes() {
         QFETCH(int, kind);
         QFETCH(QByteArray, bytes);
         const HTTPResponse response = [&] {
@@ -217,29 +214,34 @@ private Q_SLOTS:
         QCOMPARE(response.serialize(), bytes);
     }
 
-    void jsonResponseCountsBytesNotCharacters()
-    {
-        const QByteArray bytes = HTTPResponse::json(QJsonObject{{QStringLiteral("n"), QStringLiteral("é")}}).serialize();
+    void jsonResponseCountsBytesNotCharacters() {
+        const QByteArray bytes =
+            HTTPResponse::json(QJsonObject{{QStringLiteral("n"), QStringLiteral("é")}}).serialize();
         QVERIFY(bytes.contains("Content-Length: 10\r\n"));
         QVERIFY(bytes.endsWith("{\"n\":\"\xc3\xa9\"}"));
     }
 
-    void constantTimeEqualComparesBytes_data()
-    {
+    void constantTimeEqualComparesBytes_data() {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("equal");
-        QTest::newRow("same") << "abc" << "abc" << true;
-        QTest::newRow("both empty") << "" << "" << true;
-        QTest::newRow("last byte") << "abc" << "abd" << false;
-        QTest::newRow("first byte") << "xbc" << "abc" << false;
-        QTest::newRow("prefix") << "ab" << "abc" << false;
-        QTest::newRow("one empty") << "" << "a" << false;
-        QTest::newRow("same characters, other bytes") << QStringLiteral("é") << QStringLiteral("e\u0301") << false;
+        QTest::newRow("same") << "abc"
+                              << "abc" << true;
+        QTest::newRow("both empty") << ""
+                                    << "" << true;
+        QTest::newRow("last byte") << "abc"
+                                   << "abd" << false;
+        QTest::newRow("first byte") << "xbc"
+                                    << "abc" << false;
+        QTest::newRow("prefix") << "ab"
+                                << "abc" << false;
+        QTest::newRow("one empty") << ""
+                                   << "a" << false;
+        QTest::newRow("same characters, other bytes")
+            << QStringLiteral("é") << QStringLiteral("e\u0301") << false;
         QTest::newRow("non-ASCII same") << QStringLiteral("ключ") << QStringLiteral("ключ") << true;
     }
-    void constantTimeEqualComparesBytes()
-    {
+    void constantTimeEqualComparesBytes() {
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(bool, equal);

@@ -21,21 +21,19 @@ namespace {
 // Records the token store's messages for the duration of a test.
 class LogRecorder {
 public:
-    LogRecorder()
-    {
+    LogRecorder() {
         s_messages.clear();
         m_previous = qInstallMessageHandler(&LogRecorder::handle);
     }
     ~LogRecorder() { qInstallMessageHandler(m_previous); }
     static QStringList messages() { return s_messages; }
-    static bool contains(const QString &text)
-    {
-        return std::any_of(s_messages.cbegin(), s_messages.cend(), [&](const QString &m) { return m.contains(text); });
+    static bool contains(const QString &text) {
+        return std::any_of(s_messages.cbegin(), s_messages.cend(),
+                           [&](const QString &m) { return m.contains(text); });
     }
 
 private:
-    static void handle(QtMsgType, const QMessageLogContext &context, const QString &message)
-    {
+    static void handle(QtMsgType, const QMessageLogContext &context, const QString &message) {
         if (context.category && QByteArray(context.category) == lcTokenStore().categoryName())
             s_messages.append(message);
     }
@@ -45,16 +43,14 @@ private:
 
 const QString verificationWarning = QStringLiteral("Existing token file failed verification");
 
-mode_t modeOf(const QString &path)
-{
+mode_t modeOf(const QString &path) {
     struct stat st {};
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return 0;
     return st.st_mode;
 }
 
-bool isFreshToken(const QString &token)
-{
+bool isFreshToken(const QString &token) {
     static const QRegularExpression shape(QStringLiteral("^[A-Za-z0-9_-]{43}$"));
     return shape.match(token).hasMatch();
 }
@@ -67,8 +63,7 @@ class TestTokenStore : public QObject {
     QString claudeDir() const { return m_dir->path() + QStringLiteral("/home/.claude"); }
     TokenStore store() const { return TokenStore(claudeDir()); }
 
-    void verifyWrittenToken(const TokenStore &s, const QString &token)
-    {
+    void verifyWrittenToken(const TokenStore &s, const QString &token) {
         QVERIFY2(isFreshToken(token), qPrintable(token));
         QCOMPARE(readFile(s.tokenURL()), token.toUtf8()); // no line end
         QVERIFY(S_ISREG(modeOf(s.tokenURL())));
@@ -76,47 +71,44 @@ class TestTokenStore : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
 
-    void locationsAreInTheFolder()
-    {
+    void locationsAreInTheFolder() {
         const TokenStore s(QStringLiteral("/x/y/.claude/"));
         QCOMPARE(s.directory(), QStringLiteral("/x/y/.claude"));
         QCOMPARE(s.tokenURL(), QStringLiteral("/x/y/.claude/brindlewick.token"));
         QCOMPARE(s.portURL(), QStringLiteral("/x/y/.claude/brindlewick.port"));
         TempHome home;
-        QCOMPARE(TokenStore::standard().tokenURL(), QDir::homePath() + QStringLiteral("/.claude/brindlewick.token"));
+        QCOMPARE(TokenStore::standard().tokenURL(),
+                 QDir::homePath() + QStringLiteral("/.claude/brindlewick.token"));
     }
 
-    void missingFolderIsCreatedPrivateWithAFreshToken()
-    {
+    void missingFolderIsCreatedPrivateWithAFreshToken() {
         LogRecorder log;
         const TokenStore s = store();
         auto token = s.loadToken();
         QVERIFY(token.ok());
         verifyWrittenToken(s, *token);
         QCOMPARE(modeOf(claudeDir()) & 07777, mode_t(0700));
-        QCOMPARE(modeOf(m_dir->path() + QStringLiteral("/home")) & 07777, mode_t(0700)); // missing parents too
+        QCOMPARE(modeOf(m_dir->path() + QStringLiteral("/home")) & 07777,
+                 mode_t(0700)); // missing parents too
         QVERIFY(LogRecorder::contains(QStringLiteral("Generated new hook token")));
         QVERIFY(!LogRecorder::contains(verificationWarning));
         for (const QString &m : LogRecorder::messages())
             QVERIFY2(!m.contains(*token), "the token is never logged");
     }
 
-    void existingFolderKeepsItsPermissions()
-    {
+    void existingFolderKeepsItsPermissions() {
         QVERIFY(QDir().mkpath(claudeDir()));
         QVERIFY(::chmod(QFile::encodeName(claudeDir()).constData(), 0755) == 0);
         QVERIFY(store().loadToken().ok());
         QCOMPARE(modeOf(claudeDir()) & 07777, mode_t(0755));
     }
 
-    void trustedTokenIsReusedAcrossLaunches()
-    {
+    void trustedTokenIsReusedAcrossLaunches() {
         auto first = store().loadToken();
         QVERIFY(first.ok());
         LogRecorder log;
@@ -125,18 +117,17 @@ private Q_SLOTS:
         QVERIFY(LogRecorder::messages().isEmpty());
     }
 
-    void trustedFileContentIsTrimmedNotChecked_data()
-    {
+    void trustedFileContentIsTrimmedNotChecked_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("token");
         QTest::newRow("line end and spaces") << QByteArray("abc\n  ") << 0600 << "abc";
         QTest::newRow("CR LF and tabs around") << QByteArray("\t abc\r\n") << 0600 << "abc";
         QTest::newRow("read-only for the owner") << QByteArray("tok") << 0400 << "tok";
-        QTest::newRow("any length and alphabet") << QByteArray("not base64! ключ") << 0600 << QStringLiteral("not base64! ключ");
+        QTest::newRow("any length and alphabet")
+            << QByteArray("not base64! ключ") << 0600 << QStringLiteral("not base64! ключ");
     }
-    void trustedFileContentIsTrimmedNotChecked()
-    {
+    void trustedFileContentIsTrimmedNotChecked() {
         QFETCH(QByteArray, content);
         QFETCH(int, mode);
         QFETCH(QString, token);
@@ -152,8 +143,7 @@ private Q_SLOTS:
 
     // Something is at the token path but it is not a token to use. `warned`: the file was opened
     // and failed verification (as opposed to an unopenable or empty one, replaced silently).
-    void untrustworthyTokenIsReplaced_data()
-    {
+    void untrustworthyTokenIsReplaced_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("warned");
         QTest::newRow("group and others may read") << "0644" << true;
@@ -167,8 +157,7 @@ private Q_SLOTS:
         QTest::newRow("white space only") << "blank" << false;
         QTest::newRow("not UTF-8") << "binary" << false;
     }
-    void untrustworthyTokenIsReplaced()
-    {
+    void untrustworthyTokenIsReplaced() {
         QFETCH(QString, kind);
         QFETCH(bool, warned);
         const TokenStore s = store();
@@ -217,8 +206,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(target), QByteArray("validtokenvalidtoken"));
     }
 
-    void tokensAreRandom()
-    {
+    void tokensAreRandom() {
         const TokenStore s = store();
         auto a = s.regenerateToken();
         auto b = s.regenerateToken();
@@ -227,15 +215,14 @@ private Q_SLOTS:
         QCOMPARE(*s.loadToken(), *b);
     }
 
-    void encodingIsUrlSafeBase64WithoutPadding()
-    {
-        QCOMPARE(TokenStore::encodeToken(QByteArray(32, '\xff')), QString(42, QLatin1Char('_')) + QLatin1Char('8'));
+    void encodingIsUrlSafeBase64WithoutPadding() {
+        QCOMPARE(TokenStore::encodeToken(QByteArray(32, '\xff')),
+                 QString(42, QLatin1Char('_')) + QLatin1Char('8'));
         QCOMPARE(TokenStore::encodeToken(QByteArray::fromHex("fbef")), QStringLiteral("--8"));
         QCOMPARE(TokenStore::encodeToken(QByteArray(32, '\0')).size(), 43);
     }
 
-    void randomSourceFailureTouchesNoFile()
-    {
+    void randomSourceFailureTouchesNoFile() {
         const TokenStore s(claudeDir(), [](std::byte *, std::size_t) { return qint32(-38); });
         QVERIFY(QDir().mkpath(claudeDir()));
         QVERIFY(writeFile(s.tokenURL(), ""));
@@ -248,8 +235,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(s.tokenURL()), QByteArray());
     }
 
-    void writeFailureNamesThePath()
-    {
+    void writeFailureNamesThePath() {
         // A file where the folder should be: nothing can be created below it (even as root).
         QVERIFY(QDir().mkpath(m_dir->path() + QStringLiteral("/home")));
         QVERIFY(writeFile(claudeDir(), "a file"));
@@ -261,8 +247,7 @@ private Q_SLOTS:
         QVERIFY(!store().writePort(1).ok());
     }
 
-    void portFileHoldsTheDigitsOnly()
-    {
+    void portFileHoldsTheDigitsOnly() {
         const TokenStore s = store();
         QVERIFY(s.writePort(8).ok());
         QCOMPARE(readFile(s.portURL()), QByteArray("8"));
@@ -272,8 +257,7 @@ private Q_SLOTS:
         QCOMPARE(modeOf(claudeDir()) & 07777, mode_t(0700));
     }
 
-    void portFileReplacesALinkInsteadOfWritingThroughIt()
-    {
+    void portFileReplacesALinkInsteadOfWritingThroughIt() {
         const TokenStore s = store();
         QVERIFY(QDir().mkpath(claudeDir()));
         const QString victim = m_dir->path() + QStringLiteral("/victim");
@@ -285,8 +269,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(victim), QByteArray("keep"));
     }
 
-    void clearingThePortNeverFails()
-    {
+    void clearingThePortNeverFails() {
         const TokenStore s = store();
         s.clearPort(); // nothing there, not even the folder
         QVERIFY(s.writePort(1234).ok());
