@@ -41,6 +41,15 @@
     <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
     <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
+    <message><source>OK</source><translation>확인</translation></message>
+    <message><source>ON にすると `claude --dangerously-skip-permissions` で起動し、ツール実行の権限確認をすべてスキップします。確認なしでファイル変更やコマンド実行が走るため、信頼できる作業のみで使ってください（危険）。</source><translation>켜면 `claude --dangerously-skip-permissions`로 시작해 도구 실행 권한 확인을 모두 건너뜁니다. 확인 없이 파일이 바뀌고 명령이 실행되므로 신뢰할 수 있는 작업에만 사용하세요(위험).</translation></message>
+    <message><source>ON にすると `claude --remote-control` で起動し、同じセッションを claude.ai・Claude のスマートフォンアプリ・Claude Desktop から続けられます。claude はこのコンピュータ上で動き続けるため、スリープやシャットダウンでセッションは止まります。Pro や Max などのサブスクリプションで claude.ai にログインしている必要があります。既定値は設定の「ターミナル」で変更できます。</source><translation>켜면 `claude --remote-control`로 시작해 같은 세션을 claude.ai, Claude 휴대폰 앱, Claude Desktop에서 이어갈 수 있습니다. claude는 이 컴퓨터에서 계속 실행되므로 절전이나 종료 시 세션이 멈춥니다. Pro나 Max 같은 구독으로 claude.ai에 로그인해 있어야 합니다. 기본값은 설정의 “터미널”에서 바꿀 수 있습니다.</translation></message>
+    <message><source>ON にすると worktree 削除後にブランチ（%@）も削除します。</source><translation>켜면 worktree를 삭제한 뒤 브랜치(%@)도 삭제합니다.</translation></message>
+    <message><source>ON にすると専用の git worktree（別ブランチ）を作り、そこで claude を起動します。同じリポジトリの並行セッションがファイル衝突しません。</source><translation>켜면 전용 git worktree(별도 브랜치)를 만들고 그곳에서 claude를 시작합니다. 같은 저장소의 병렬 세션끼리 파일이 충돌하지 않습니다.</translation></message>
+    <message><source>Remote Control を有効にして（--remote-control）claude を起動します。同じセッションを claude.ai やスマートフォンアプリから操作できます。</source><translation>Remote Control을 켜고(--remote-control) claude를 시작합니다. 같은 세션을 claude.ai나 휴대폰 앱에서 조작할 수 있습니다.</translation></message>
+    <message><source>Remote Control を有効にする</source><translation>Remote Control 사용</translation></message>
+    <message><source>claude を権限確認なし（--dangerously-skip-permissions）で起動します。確認なしでツールが実行される危険な設定です。</source><translation>claude를 권한 확인 없이(--dangerously-skip-permissions) 시작합니다. 확인 없이 도구가 실행되는 위험한 설정입니다.</translation></message>
+    <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git을 찾을 수 없습니다. git을 설치하고 PATH에 포함되어 있는지 확인하세요.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks가 object가 아닙니다</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@이(가) object 배열이 아닙니다</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json이 올바르지 않음</translation></message>
@@ -48,59 +57,137 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>settings.json의 구조가 예상과 다릅니다(%@). 안전을 위해 변경을 중단했습니다.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>settings.json을 직접 수정한 다음 “다시 확인”을 누르세요.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json을 읽을 수 없습니다</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>worktree가 디스크에 남아 있습니다. 직접 삭제하려면 위치는 다음과 같습니다:&#10;%@</translation></message>
+    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>worktree에 커밋하지 않은 변경이 있을 수 있습니다</translation></message>
+    <message><source>worktree の一覧を再取得します。</source><translation>worktree 목록을 다시 가져옵니다.</translation></message>
+    <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>worktree를 만들지 못했습니다. git 저장소나 디스크 상태를 확인하세요.</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>worktree는 삭제했습니다. 브랜치 “%@”만 남아 있습니다. 이 브랜치에는 병합되지 않은 커밋이 있을 수 있으며, 강제로 삭제하면 그 커밋은 사라집니다.</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>worktree를 삭제할 수 없습니다</translation></message>
+    <message><source>worktree を確認できませんでした。git の状態を確認して「更新」してください。</source><translation>worktree를 확인할 수 없습니다. git 상태를 확인한 뒤 “새로 고침”을 누르세요.</translation></message>
+    <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>worktree용 디렉터리를 만들 수 없습니다.</translation></message>
+    <message><source>worktree「%@」を削除</source><translation>worktree “%@” 삭제</translation></message>
     <message><source>「</source><translation>“</translation></message>
+    <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>“%@”에 실행 중이거나 worktree를 쓰는 세션이 %lld개 있습니다. 먼저 그 세션들을 닫으세요(닫으면 worktree도 정리됩니다).</translation></message>
+    <message><source>「%@」は既に追加済みです</source><translation>“%@”은(는) 이미 추가되어 있습니다</translation></message>
+    <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>“%@”을(를) 삭제합니다. 세션 %lld개, 작업 %lld개, 메모 %lld개도 함께 삭제됩니다. 되돌릴 수 없습니다.</translation></message>
     <message><source>」をコピー</source><translation>” 복사</translation></message>
     <message><source>あなたの番</source><translation>당신 차례</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>이 worktree를 삭제하면 커밋하지 않은 변경은 사라집니다. 유지하면 나중에 확인하고 커밋할 수 있습니다.&#10;위치: %@</translation></message>
+    <message><source>このプロジェクトは git リポジトリではないため、worktree は利用できません。</source><translation>이 프로젝트는 git 저장소가 아니므로 worktree를 사용할 수 없습니다.</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>어떤 세션에도 반영되지 않았습니다 (알 수 없는 card 또는 오래된 이벤트)</translation></message>
+    <message><source>なし</source><translation>없음</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>앱의 표시 언어를 바꿉니다. “시스템 설정 따르기”는 운영 체제의 언어 설정을 따릅니다.</translation></message>
+    <message><source>イエロー</source><translation>노란색</translation></message>
     <message><source>ウインドウ</source><translation>창</translation></message>
+    <message><source>オレンジ</source><translation>주황색</translation></message>
     <message><source>カードなし</source><translation>카드 없음</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>카드의 “지금 누구 차례?”를 자동으로 바꾸기 위해 ~/.claude/settings.json에 Brindlewick 훅을 추가합니다.&#10;&#10;・기존 설정이나 다른 도구의 훅은 바꾸지 않습니다.&#10;・추가하기 전에 자동으로 백업을 만듭니다.&#10;・“나중에”를 선택하면 이 안내는 다음부터 표시되지 않습니다. 설정 창의 “훅”에서 언제든지 설치하거나 제거할 수 있습니다.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>카드의 자동 열 이동은 ~/.claude/settings.json의 훅으로 동작합니다. 설치하면 4가지 이벤트(프롬프트 전송·도구 실행·알림·정지)에 Brindlewick 훅을 추가합니다. 기존 설정이나 다른 도구의 훅은 바꾸지 않으며, 추가하기 전에 자동으로 백업을 만듭니다.</translation></message>
     <message><source>キャンセル</source><translation>취소</translation></message>
     <message><source>クリックで最前面に表示・ドラッグで別の列へ移動</source><translation>클릭하면 맨 앞으로 가져오기 · 드래그하면 다른 열로 이동</translation></message>
+    <message><source>グリーン</source><translation>초록색</translation></message>
+    <message><source>グレー</source><translation>회색</translation></message>
     <message><source>コピーしました</source><translation>복사했습니다</translation></message>
     <message><source>システムに従う</source><translation>시스템 설정 따르기</translation></message>
     <message><source>セッション</source><translation>세션</translation></message>
+    <message><source>セッション %lld</source><translation>세션 %lld</translation></message>
+    <message><source>セッションがありません。「セッションを開始」で claude を起動します。</source><translation>세션이 없습니다. “세션 시작”으로 claude를 실행합니다.</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>세션이 입력을 기다리고 있습니다.</translation></message>
+    <message><source>セッションの保存に失敗しました。</source><translation>세션을 저장하지 못했습니다.</translation></message>
+    <message><source>セッションの保存に失敗しました。作成した worktree は撤去しました。</source><translation>세션을 저장하지 못했습니다. 만든 worktree는 제거했습니다.</translation></message>
+    <message><source>セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。</source><translation>세션을 닫은 뒤에도 남겨진 worktree입니다. 필요 없으면 삭제할 수 있습니다(브랜치는 기본적으로 남깁니다).</translation></message>
     <message><source>セッションを閉じる</source><translation>세션 닫기</translation></message>
+    <message><source>セッションを開始</source><translation>세션 시작</translation></message>
     <message><source>セッションウィンドウを最前面に表示</source><translation>세션 창을 맨 앞으로 가져옵니다</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
+    <message><source>パープル</source><translation>보라색</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
+    <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>폴더를 선택해 프로젝트를 추가합니다(git 저장소라면 루트로 묶습니다).</translation></message>
     <message><source>フック</source><translation>훅</translation></message>
     <message><source>フックを再導入</source><translation>훅 다시 설치</translation></message>
     <message><source>フックを導入</source><translation>훅 설치</translation></message>
     <message><source>フックを除去</source><translation>훅 제거</translation></message>
     <message><source>フックログ</source><translation>훅 로그</translation></message>
+    <message><source>ブランチ「%@」の削除に失敗しました。</source><translation>브랜치 “%@”을(를) 삭제하지 못했습니다.</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>브랜치 “%@”을(를) 강제로 삭제할까요?</translation></message>
+    <message><source>ブランチも削除</source><translation>브랜치도 삭제</translation></message>
+    <message><source>ブランチも削除 %@</source><translation>브랜치 %@도 삭제</translation></message>
+    <message><source>ブルー</source><translation>파란색</translation></message>
     <message><source>プロジェクト</source><translation>프로젝트</translation></message>
     <message><source>プロジェクトがありません</source><translation>프로젝트 없음</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>프로젝트를 찾을 수 없음</translation></message>
+    <message><source>プロジェクトのフォルダを選択してください</source><translation>프로젝트 폴더를 선택하세요</translation></message>
+    <message><source>プロジェクトの保存に失敗しました: %@</source><translation>프로젝트를 저장하지 못했습니다: %@</translation></message>
+    <message><source>プロジェクトを削除</source><translation>프로젝트 삭제</translation></message>
+    <message><source>プロジェクトを追加</source><translation>프로젝트 추가</translation></message>
+    <message><source>プロジェクトを追加できません</source><translation>프로젝트를 추가할 수 없습니다</translation></message>
+    <message><source>プロジェクト名</source><translation>프로젝트 이름</translation></message>
+    <message><source>プロジェクト名を入力してください。</source><translation>프로젝트 이름을 입력하세요.</translation></message>
+    <message><source>プロジェクト名を変更</source><translation>프로젝트 이름 변경</translation></message>
     <message><source>ヘルプ</source><translation>도움말</translation></message>
     <message><source>ボード</source><translation>보드</translation></message>
     <message><source>ボードを表示</source><translation>보드 보기</translation></message>
+    <message><source>レッド</source><translation>빨간색</translation></message>
     <message><source>ログなし</source><translation>로그 없음</translation></message>
+    <message><source>ロックされた worktree</source><translation>잠긴 worktree</translation></message>
+    <message><source>ロックされています（`git worktree unlock` で解除してから削除できます）。</source><translation>잠겨 있습니다(`git worktree unlock`으로 해제한 뒤 삭제할 수 있습니다).</translation></message>
+    <message><source>ロック中。`git worktree unlock` で解除してから削除してください。</source><translation>잠겨 있습니다. `git worktree unlock`으로 해제한 뒤 삭제하세요.</translation></message>
     <message><source>一般</source><translation>일반</translation></message>
+    <message><source>上へ移動</source><translation>위로 이동</translation></message>
+    <message><source>下へ移動</source><translation>아래로 이동</translation></message>
     <message><source>今はしない</source><translation>나중에</translation></message>
+    <message><source>作成中…</source><translation>만드는 중…</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
+    <message><source>作業フォルダ「%@」がありません。</source><translation>작업 폴더 “%@”이(가) 없습니다.</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
+    <message><source>保存に失敗しました: %@</source><translation>저장하지 못했습니다: %@</translation></message>
+    <message><source>保持</source><translation>유지</translation></message>
     <message><source>停止</source><translation>중지됨</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
+    <message><source>削除</source><translation>삭제</translation></message>
+    <message><source>削除…</source><translation>삭제…</translation></message>
+    <message><source>削除できません</source><translation>삭제할 수 없습니다</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
+    <message><source>名前を変更…</source><translation>이름 변경…</translation></message>
+    <message><source>変更</source><translation>변경</translation></message>
+    <message><source>変更の有無を確認できませんでした。削除前に確認します。</source><translation>변경 여부를 확인할 수 없습니다. 삭제하기 전에 확인합니다.</translation></message>
+    <message><source>子プロセスを起動できませんでした: %@</source><translation>하위 프로세스를 시작할 수 없습니다: %@</translation></message>
+    <message><source>実行ファイル「%@」が見つかりません。</source><translation>실행 파일 “%@”을(를) 찾을 수 없습니다.</translation></message>
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
+    <message><source>専用の git worktree（別ブランチ）を作成して claude を起動します。並行セッションのファイル衝突を防ぎます。</source><translation>전용 git worktree(별도 브랜치)를 만들어 claude를 시작합니다. 병렬 세션의 파일 충돌을 막습니다.</translation></message>
     <message><source>導入済み</source><translation>설치됨</translation></message>
+    <message><source>強制削除</source><translation>강제 삭제</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
+    <message><source>操作に失敗しました</source><translation>작업에 실패했습니다</translation></message>
+    <message><source>新しいプロジェクト名を入力してください。</source><translation>새 프로젝트 이름을 입력하세요.</translation></message>
+    <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>기존 프로젝트를 불러오지 못했습니다: %@</translation></message>
+    <message><source>更新</source><translation>새로 고침</translation></message>
+    <message><source>更新中</source><translation>새로 고치는 중</translation></message>
+    <message><source>最初の指示（任意）</source><translation>첫 지시(선택)</translation></message>
+    <message><source>未コミットの変更があります。削除前に確認します。</source><translation>커밋하지 않은 변경이 있습니다. 삭제하기 전에 확인합니다.</translation></message>
+    <message><source>未コミット変更</source><translation>커밋하지 않은 변경</translation></message>
     <message><source>未導入</source><translation>설치 안 됨</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
+    <message><source>権限確認をスキップ</source><translation>권한 확인 건너뛰기</translation></message>
+    <message><source>残す</source><translation>남기기</translation></message>
+    <message><source>残った worktree</source><translation>남은 worktree</translation></message>
     <message><source>状態</source><translation>상태</translation></message>
+    <message><source>状態不明</source><translation>상태 알 수 없음</translation></message>
+    <message><source>独立 worktree で作成</source><translation>별도 worktree에서 만들기</translation></message>
     <message><source>確認済み</source><translation>확인됨</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>실행 중인 모든 세션(claude 프로세스)이 종료됩니다.</translation></message>
     <message><source>終了する</source><translation>종료</translation></message>
+    <message><source>色</source><translation>색상</translation></message>
     <message><source>表示</source><translation>보기</translation></message>
     <message><source>表示言語</source><translation>표시 언어</translation></message>
     <message><source>要確認</source><translation>확인 필요</translation></message>
     <message><source>設定</source><translation>설정</translation></message>
     <message><source>設定…</source><translation>설정…</translation></message>
+    <message><source>起動後、端末の入力欄にこのテキストを挿入します（送信は手動）。空なら何もしません。</source><translation>시작한 뒤 터미널 입력란에 이 텍스트를 넣습니다(전송은 직접). 비어 있으면 아무것도 하지 않습니다.</translation></message>
+    <message><source>起動後に端末の入力欄へ挿入します。送信は手動です。</source><translation>시작한 뒤 터미널 입력란에 넣습니다. 전송은 직접 합니다.</translation></message>
+    <message><source>追加</source><translation>추가</translation></message>
+    <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>선택한 폴더의 경로를 확인할 수 없습니다. 다른 폴더를 선택하세요.</translation></message>
     <message><source>開く</source><translation>열기</translation></message>
     <message><source>）</source><translation>)</translation></message>
 </context>

@@ -70,6 +70,12 @@ void MainWindow::showSelection()
                 m_dashboard->deleteLater();
             }
             m_dashboard = new ProjectDashboardView(item.projectID, m_context, m_detail);
+            connect(m_dashboard, &ProjectDashboardView::openSessionRequested, this,
+                    [this](const QUuid &sessionID, const QString &initialInput) {
+                        if (!initialInput.isEmpty())
+                            Q_EMIT openSessionWithInputRequested(sessionID, initialInput);
+                        Q_EMIT openSessionRequested(sessionID);
+                    });
             m_detail->addWidget(m_dashboard);
         }
         m_detail->setCurrentWidget(m_dashboard);

@@ -32,6 +32,8 @@ public:
 
 Q_SIGNALS:
     void openSessionRequested(const QUuid &sessionID);
+    // Sent before openSessionRequested when a new session has a first instruction to type.
+    void openSessionWithInputRequested(const QUuid &sessionID, const QString &initialInput);
     void closeRequested();
 
 protected:

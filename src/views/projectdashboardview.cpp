@@ -1,8 +1,11 @@
 #include "views/projectdashboardview.h"
 
 #include "models/project.h"
+#include "models/session.h"
 #include "persistence/modelcontext.h"
 #include "services/localization.h"
+#include "views/orphanworktreesection.h"
+#include "views/sessionlaunchersection.h"
 #include "views/symbols.h"
 
 #include <QEvent>
@@ -11,6 +14,8 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Brindlewick {
 
@@ -74,9 +79,13 @@ ProjectDashboardView::ProjectDashboardView(const QUuid &projectID, ModelContext 
     pp.setColor(QPalette::WindowText, secondary);
     m_path->setPalette(pp);
     column->addWidget(m_path);
+    m_launcher = new SessionLauncherSection(m_projectID, m_context, content);
+    column->addWidget(m_launcher);
+    connect(m_launcher, &SessionLauncherSection::openSessionRequested, this, &ProjectDashboardView::openSessionRequested);
     m_sections = new QVBoxLayout;
     m_sections->setSpacing(12);
     column->addLayout(m_sections);
+    m_column = column;
     column->addStretch();
     scroll->setWidget(content);
     m_stack->addWidget(scroll);
@@ -84,6 +93,8 @@ ProjectDashboardView::ProjectDashboardView(const QUuid &projectID, ModelContext 
     connect(&m_context, &ModelContext::changed, this, [this](const ChangeSet &cs) {
         if (cs.touches(m_projectID))
             refresh();
+        else if (cs.touches(EntityKind::Session))
+            updateOrphanInputs();
     });
     refresh();
 }
@@ -104,10 +115,33 @@ void ProjectDashboardView::refresh()
         setWindowTitle(L("プロジェクト"));
         return;
     }
+    updateOrphanInputs();
     m_name->setText(project->displayName());
     m_path->setText(project->rootPath());
     setWindowTitle(project->displayName());
     m_stack->setCurrentIndex(1);
+}
+
+void ProjectDashboardView::updateOrphanInputs()
+{
+    const Project *project = m_context.find<Project>(m_projectID);
+    if (!project)
+        return;
+    auto sessions = project->sessions();
+    std::stable_sort(sessions.begin(), sessions.end(), [](const Session *a, const Session *b) {
+        if (a->sortOrder() != b->sortOrder())
+            return a->sortOrder() < b->sortOrder();
+        return a->createdAt() < b->createdAt();
+    });
+    QStringList directories;
+    for (const Session *s : sessions)
+        directories << s->workingDirectory();
+    if (!m_orphans) {
+        m_orphans = new OrphanWorktreeSection(project->rootPath(), m_projectID, directories, this);
+        m_column->insertWidget(m_column->count() - 1, m_orphans); // above the final stretch
+        return;
+    }
+    m_orphans->setInputs(project->rootPath(), directories);
 }
 
 } // namespace Brindlewick

@@ -36,6 +36,13 @@ const SymbolEntry symbolTable[] = {
     {"gearshape", {"preferences-system"}},
     {"doc.on.doc", {"edit-copy"}},
     {"checkmark", {"object-select"}},
+    {"plus", {"list-add-symbolic", "list-add"}},
+    {"arrow.clockwise", {"view-refresh-symbolic", "view-refresh"}},
+    {"folder.badge.minus", {"edit-delete-symbolic", "edit-delete"}},
+    {"lock.fill", {"changes-prevent-symbolic", "object-locked", "system-lock-screen"}},
+    {"exclamationmark.triangle", {"dialog-warning-symbolic", "dialog-warning"}},
+    {"play.circle.fill", {"media-playback-start-symbolic", "media-playback-start"}},
+    {"terminal", {"utilities-terminal-symbolic", "utilities-terminal"}},
 };
 
 } // namespace
