@@ -7,6 +7,7 @@
     <message><source>Brindlewick について</source><translation>Über Brindlewick</translation></message>
     <message><source>Brindlewick を終了</source><translation>Brindlewick beenden</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Brindlewick beenden?</translation></message>
+    <message><source>Brindlewick（既定）</source><translation>Brindlewick (Standard)</translation></message>
     <message><source>Claude Code フック</source><translation>Claude-Code-Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Ersteinrichtung der Claude-Code-Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude arbeitet</translation></message>

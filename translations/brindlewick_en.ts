@@ -7,6 +7,7 @@
     <message><source>Brindlewick について</source><translation>About Brindlewick</translation></message>
     <message><source>Brindlewick を終了</source><translation>Quit Brindlewick</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Quit Brindlewick?</translation></message>
+    <message><source>Brindlewick（既定）</source><translation>Brindlewick (default)</translation></message>
     <message><source>Claude Code フック</source><translation>Claude Code Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>

@@ -7,6 +7,7 @@
     <message><source>Brindlewick について</source><translation>Brindlewick 정보</translation></message>
     <message><source>Brindlewick を終了</source><translation>Brindlewick 종료</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Brindlewick을 종료할까요?</translation></message>
+    <message><source>Brindlewick（既定）</source><translation>Brindlewick (기본)</translation></message>
     <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
     <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
