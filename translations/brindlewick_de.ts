@@ -11,6 +11,7 @@
     <message><source>Claude Code フック</source><translation>Claude-Code-Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Ersteinrichtung der Claude-Code-Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude arbeitet</translation></message>
+    <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude wurde beendet. Die Ausgabe bleibt lesbar. Um die Sitzung zu beenden (und ihre Karte zu löschen), schließen Sie dieses Fenster.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks ist kein Objekt</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ ist kein Array von Objekten</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json ist ungültig</translation></message>
@@ -21,15 +22,28 @@
     <message><source>「</source><translation>„</translation></message>
     <message><source>」をコピー</source><translation>“ kopieren</translation></message>
     <message><source>あなたの番</source><translation>Du bist dran</translation></message>
+    <message><source>このまま確認</source><translation>Weiter ansehen</translation></message>
+    <message><source>このセッションを終了しますか。</source><translation>Diese Sitzung beenden?</translation></message>
+    <message><source>この補助シェルを閉じる</source><translation>Diese Hilfs-Shell schließen</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Auf keine Sitzung angewendet (unbekannte Card oder veraltetes Ereignis)</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Wechselt die Sprache der App-Texte. „System folgen“ richtet sich nach der Spracheinstellung des Betriebssystems.</translation></message>
+    <message><source>ウィンドウを閉じる</source><translation>Fenster schließen</translation></message>
+    <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Wenn Sie das Fenster schließen, wird der claude-Prozess beendet und diese Sitzung (ihre Karte) gelöscht.</translation></message>
     <message><source>ウインドウ</source><translation>Fenster</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>Damit jede Karte „Wer ist gerade dran?“ selbst umschaltet, fügt Brindlewick seine Hooks zu ~/.claude/settings.json hinzu.&#10;&#10;• Bestehende Einstellungen und Hooks anderer Werkzeuge bleiben unverändert.&#10;• Vorher wird automatisch eine Sicherung angelegt.&#10;• Mit „Jetzt nicht“ erscheint dieser Hinweis nicht wieder. Auf der Seite „Hooks“ der Einstellungen lassen sich die Hooks jederzeit installieren oder entfernen.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Karten wechseln ihre Spalte selbst über Hooks in ~/.claude/settings.json. Die Installation fügt vier Ereignissen (Prompt-Eingabe, Werkzeugaufruf, Benachrichtigung, Stopp) den Hook von Brindlewick hinzu. Bestehende Einstellungen und Hooks anderer Werkzeuge bleiben unverändert; vorher wird automatisch eine Sicherung angelegt.</translation></message>
     <message><source>キャンセル</source><translation>Abbrechen</translation></message>
     <message><source>コピーしました</source><translation>Kopiert</translation></message>
     <message><source>システムに従う</source><translation>System folgen</translation></message>
+    <message><source>セッション</source><translation>Sitzung</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>Die Sitzung wartet auf eine Eingabe.</translation></message>
+    <message><source>セッションが終了しました</source><translation>Die Sitzung wurde beendet</translation></message>
+    <message><source>セッションが見つかりません</source><translation>Sitzung nicht gefunden</translation></message>
+    <message><source>セッションを格子状に整列</source><translation>Sitzungen im Raster anordnen</translation></message>
+    <message><source>セッション削除に失敗: %@</source><translation>Löschen der Sitzung fehlgeschlagen: %@</translation></message>
+    <message><source>ターミナル</source><translation>Terminal</translation></message>
+    <message><source>ターミナルを上下に分割</source><translation>Terminal oben und unten teilen</translation></message>
+    <message><source>ターミナルを左右に分割</source><translation>Terminal links und rechts teilen</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
@@ -50,18 +64,22 @@
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
+    <message><source>前を検索</source><translation>Rückwärts suchen</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
     <message><source>対応が必要</source><translation>Aktion erforderlich</translation></message>
     <message><source>導入済み</source><translation>Installiert</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
+    <message><source>検索…</source><translation>Suchen…</translation></message>
+    <message><source>次を検索</source><translation>Weitersuchen</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
     <message><source>確認済み</source><translation>Geprüft</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>Alle laufenden Sitzungen (ihre claude-Prozesse) werden beendet.</translation></message>
     <message><source>終了する</source><translation>Beenden</translation></message>
     <message><source>表示</source><translation>Ansicht</translation></message>
     <message><source>表示言語</source><translation>Anzeigesprache</translation></message>
+    <message><source>補助シェルを閉じる</source><translation>Hilfs-Shell schließen</translation></message>
     <message><source>要確認</source><translation>Zu prüfen</translation></message>
     <message><source>設定</source><translation>Einstellungen</translation></message>
     <message><source>設定…</source><translation>Einstellungen …</translation></message>

@@ -11,6 +11,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
+    <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude has exited. What is shown stays readable. To end the session (and delete its card), close this window.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json is invalid</translation></message>
@@ -21,15 +22,28 @@
     <message><source>「</source><translation>“</translation></message>
     <message><source>」をコピー</source><translation>” – copy</translation></message>
     <message><source>あなたの番</source><translation>Your turn</translation></message>
+    <message><source>このまま確認</source><translation>Keep Looking</translation></message>
+    <message><source>このセッションを終了しますか。</source><translation>End this session?</translation></message>
+    <message><source>この補助シェルを閉じる</source><translation>Close this auxiliary shell</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Not applied to any session (unknown card or stale event)</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Switches the language of the app's texts. “Follow the system” uses the operating system's language setting.</translation></message>
+    <message><source>ウィンドウを閉じる</source><translation>Close Window</translation></message>
+    <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Closing the window ends the claude process and deletes this session (its card).</translation></message>
     <message><source>ウインドウ</source><translation>Window</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>To switch each card's “whose turn is it?” automatically, Brindlewick adds its hooks to ~/.claude/settings.json.&#10;&#10;• Existing settings and other tools' hooks are not changed.&#10;• A backup is made automatically before anything is added.&#10;• If you choose “Not Now”, this prompt will not appear again. You can install or remove the hooks at any time on the “Hooks” page of the preferences.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Cards move between columns by themselves through hooks in ~/.claude/settings.json. Installing adds Brindlewick's hook to four events (prompt submission, tool use, notification, stop). Existing settings and other tools' hooks are left unchanged, and a backup is made automatically before anything is added.</translation></message>
     <message><source>キャンセル</source><translation>Cancel</translation></message>
     <message><source>コピーしました</source><translation>Copied</translation></message>
     <message><source>システムに従う</source><translation>Follow the system</translation></message>
+    <message><source>セッション</source><translation>Session</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>The session is waiting for input.</translation></message>
+    <message><source>セッションが終了しました</source><translation>The session has ended</translation></message>
+    <message><source>セッションが見つかりません</source><translation>Session not found</translation></message>
+    <message><source>セッションを格子状に整列</source><translation>Arrange Sessions in a Grid</translation></message>
+    <message><source>セッション削除に失敗: %@</source><translation>Deleting the session failed: %@</translation></message>
+    <message><source>ターミナル</source><translation>Terminal</translation></message>
+    <message><source>ターミナルを上下に分割</source><translation>Split Terminal Top and Bottom</translation></message>
+    <message><source>ターミナルを左右に分割</source><translation>Split Terminal Left and Right</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
@@ -50,18 +64,22 @@
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
+    <message><source>前を検索</source><translation>Find Previous</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
+    <message><source>検索…</source><translation>Find…</translation></message>
+    <message><source>次を検索</source><translation>Find Next</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
     <message><source>確認済み</source><translation>Reviewed</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>
     <message><source>終了する</source><translation>Quit</translation></message>
     <message><source>表示</source><translation>View</translation></message>
     <message><source>表示言語</source><translation>Display language</translation></message>
+    <message><source>補助シェルを閉じる</source><translation>Close auxiliary shell</translation></message>
     <message><source>要確認</source><translation>Needs Review</translation></message>
     <message><source>設定</source><translation>Preferences</translation></message>
     <message><source>設定…</source><translation>Preferences…</translation></message>

@@ -11,6 +11,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
     <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
+    <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude가 종료되었습니다. 표시된 내용은 그대로 확인할 수 있습니다. 세션을 종료(카드 삭제)하려면 이 창을 닫으세요.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks가 object가 아닙니다</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@이(가) object 배열이 아닙니다</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json이 올바르지 않음</translation></message>
@@ -21,15 +22,28 @@
     <message><source>「</source><translation>“</translation></message>
     <message><source>」をコピー</source><translation>” 복사</translation></message>
     <message><source>あなたの番</source><translation>당신 차례</translation></message>
+    <message><source>このまま確認</source><translation>계속 보기</translation></message>
+    <message><source>このセッションを終了しますか。</source><translation>이 세션을 종료할까요?</translation></message>
+    <message><source>この補助シェルを閉じる</source><translation>이 보조 셸 닫기</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>어떤 세션에도 반영되지 않았습니다 (알 수 없는 card 또는 오래된 이벤트)</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>앱의 표시 언어를 바꿉니다. “시스템 설정 따르기”는 운영 체제의 언어 설정을 따릅니다.</translation></message>
+    <message><source>ウィンドウを閉じる</source><translation>창 닫기</translation></message>
+    <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>창을 닫으면 claude 프로세스가 종료되고 이 세션(카드)이 삭제됩니다.</translation></message>
     <message><source>ウインドウ</source><translation>창</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>카드의 “지금 누구 차례?”를 자동으로 바꾸기 위해 ~/.claude/settings.json에 Brindlewick 훅을 추가합니다.&#10;&#10;・기존 설정이나 다른 도구의 훅은 바꾸지 않습니다.&#10;・추가하기 전에 자동으로 백업을 만듭니다.&#10;・“나중에”를 선택하면 이 안내는 다음부터 표시되지 않습니다. 설정 창의 “훅”에서 언제든지 설치하거나 제거할 수 있습니다.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>카드의 자동 열 이동은 ~/.claude/settings.json의 훅으로 동작합니다. 설치하면 4가지 이벤트(프롬프트 전송·도구 실행·알림·정지)에 Brindlewick 훅을 추가합니다. 기존 설정이나 다른 도구의 훅은 바꾸지 않으며, 추가하기 전에 자동으로 백업을 만듭니다.</translation></message>
     <message><source>キャンセル</source><translation>취소</translation></message>
     <message><source>コピーしました</source><translation>복사했습니다</translation></message>
     <message><source>システムに従う</source><translation>시스템 설정 따르기</translation></message>
+    <message><source>セッション</source><translation>세션</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>세션이 입력을 기다리고 있습니다.</translation></message>
+    <message><source>セッションが終了しました</source><translation>세션이 종료되었습니다</translation></message>
+    <message><source>セッションが見つかりません</source><translation>세션을 찾을 수 없습니다</translation></message>
+    <message><source>セッションを格子状に整列</source><translation>세션을 격자로 정렬</translation></message>
+    <message><source>セッション削除に失敗: %@</source><translation>세션 삭제 실패: %@</translation></message>
+    <message><source>ターミナル</source><translation>터미널</translation></message>
+    <message><source>ターミナルを上下に分割</source><translation>터미널을 상하로 분할</translation></message>
+    <message><source>ターミナルを左右に分割</source><translation>터미널을 좌우로 분할</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
@@ -50,18 +64,22 @@
     <message><source>作業なし</source><translation>작업 없음</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
+    <message><source>前を検索</source><translation>이전 찾기</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
     <message><source>導入済み</source><translation>설치됨</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
     <message><source>未導入</source><translation>설치 안 됨</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
+    <message><source>検索…</source><translation>찾기…</translation></message>
+    <message><source>次を検索</source><translation>다음 찾기</translation></message>
     <message><source>状態</source><translation>상태</translation></message>
     <message><source>確認済み</source><translation>확인됨</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>실행 중인 모든 세션(claude 프로세스)이 종료됩니다.</translation></message>
     <message><source>終了する</source><translation>종료</translation></message>
     <message><source>表示</source><translation>보기</translation></message>
     <message><source>表示言語</source><translation>표시 언어</translation></message>
+    <message><source>補助シェルを閉じる</source><translation>보조 셸 닫기</translation></message>
     <message><source>要確認</source><translation>확인 필요</translation></message>
     <message><source>設定</source><translation>설정</translation></message>
     <message><source>設定…</source><translation>설정…</translation></message>
