@@ -4,6 +4,37 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>%1$@ konnte nicht geschrieben werden (%2$@).</translation></message>
+    <message><source>%@、プロジェクト %@</source><translation>%@, Projekt %@</translation></message>
+    <message><source>%@、停止</source><translation>%@, gestoppt</translation></message>
+    <message><source>%@へ移動</source><translation>Nach „%@“ verschieben</translation></message>
+    <message><source>%lld か月前</source><translation>vor %lld Monaten</translation></message>
+    <message><source>%lld か月後</source><translation>in %lld Monaten</translation></message>
+    <message><source>%lld 分前</source><translation>vor %lld Minuten</translation></message>
+    <message><source>%lld 分後</source><translation>in %lld Minuten</translation></message>
+    <message><source>%lld 年前</source><translation>vor %lld Jahren</translation></message>
+    <message><source>%lld 年後</source><translation>in %lld Jahren</translation></message>
+    <message><source>%lld 日前</source><translation>vor %lld Tagen</translation></message>
+    <message><source>%lld 日後</source><translation>in %lld Tagen</translation></message>
+    <message><source>%lld 時間前</source><translation>vor %lld Stunden</translation></message>
+    <message><source>%lld 時間後</source><translation>in %lld Stunden</translation></message>
+    <message><source>%lld 秒前</source><translation>vor %lld Sekunden</translation></message>
+    <message><source>%lld 秒後</source><translation>in %lld Sekunden</translation></message>
+    <message><source>%lld 週間前</source><translation>vor %lld Wochen</translation></message>
+    <message><source>%lld 週間後</source><translation>in %lld Wochen</translation></message>
+    <message><source>1 か月前</source><translation>vor 1 Monat</translation></message>
+    <message><source>1 か月後</source><translation>in 1 Monat</translation></message>
+    <message><source>1 分前</source><translation>vor 1 Minute</translation></message>
+    <message><source>1 分後</source><translation>in 1 Minute</translation></message>
+    <message><source>1 年前</source><translation>vor 1 Jahr</translation></message>
+    <message><source>1 年後</source><translation>in 1 Jahr</translation></message>
+    <message><source>1 日前</source><translation>vor 1 Tag</translation></message>
+    <message><source>1 日後</source><translation>in 1 Tag</translation></message>
+    <message><source>1 時間前</source><translation>vor 1 Stunde</translation></message>
+    <message><source>1 時間後</source><translation>in 1 Stunde</translation></message>
+    <message><source>1 秒前</source><translation>vor 1 Sekunde</translation></message>
+    <message><source>1 秒後</source><translation>in 1 Sekunde</translation></message>
+    <message><source>1 週間前</source><translation>vor 1 Woche</translation></message>
+    <message><source>1 週間後</source><translation>in 1 Woche</translation></message>
     <message><source>Brindlewick について</source><translation>Über Brindlewick</translation></message>
     <message><source>Brindlewick を終了</source><translation>Brindlewick beenden</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Brindlewick beenden?</translation></message>
@@ -30,9 +61,11 @@
     <message><source>ウィンドウを閉じる</source><translation>Fenster schließen</translation></message>
     <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Wenn Sie das Fenster schließen, wird der claude-Prozess beendet und diese Sitzung (ihre Karte) gelöscht.</translation></message>
     <message><source>ウインドウ</source><translation>Fenster</translation></message>
+    <message><source>カードなし</source><translation>Keine Karten</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>Damit jede Karte „Wer ist gerade dran?“ selbst umschaltet, fügt Brindlewick seine Hooks zu ~/.claude/settings.json hinzu.&#10;&#10;• Bestehende Einstellungen und Hooks anderer Werkzeuge bleiben unverändert.&#10;• Vorher wird automatisch eine Sicherung angelegt.&#10;• Mit „Jetzt nicht“ erscheint dieser Hinweis nicht wieder. Auf der Seite „Hooks“ der Einstellungen lassen sich die Hooks jederzeit installieren oder entfernen.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Karten wechseln ihre Spalte selbst über Hooks in ~/.claude/settings.json. Die Installation fügt vier Ereignissen (Prompt-Eingabe, Werkzeugaufruf, Benachrichtigung, Stopp) den Hook von Brindlewick hinzu. Bestehende Einstellungen und Hooks anderer Werkzeuge bleiben unverändert; vorher wird automatisch eine Sicherung angelegt.</translation></message>
     <message><source>キャンセル</source><translation>Abbrechen</translation></message>
+    <message><source>クリックで最前面に表示・ドラッグで別の列へ移動</source><translation>Klicken, um nach vorne zu holen · ziehen, um in eine andere Spalte zu verschieben</translation></message>
     <message><source>コピーしました</source><translation>Kopiert</translation></message>
     <message><source>システムに従う</source><translation>System folgen</translation></message>
     <message><source>セッション</source><translation>Sitzung</translation></message>
@@ -44,6 +77,8 @@
     <message><source>ターミナル</source><translation>Terminal</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>Terminal oben und unten teilen</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>Terminal links und rechts teilen</translation></message>
+    <message><source>セッションを閉じる</source><translation>Sitzung schließen</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>Holt das Sitzungsfenster nach vorne</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
@@ -63,6 +98,7 @@
     <message><source>今はしない</source><translation>Jetzt nicht</translation></message>
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
+    <message><source>停止</source><translation>Gestoppt</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
     <message><source>前を検索</source><translation>Rückwärts suchen</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>

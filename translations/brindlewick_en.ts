@@ -4,6 +4,37 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>Could not write %1$@ (%2$@).</translation></message>
+    <message><source>%@、プロジェクト %@</source><translation>%@, project %@</translation></message>
+    <message><source>%@、停止</source><translation>%@, stopped</translation></message>
+    <message><source>%@へ移動</source><translation>Move to %@</translation></message>
+    <message><source>%lld か月前</source><translation>%lld months ago</translation></message>
+    <message><source>%lld か月後</source><translation>in %lld months</translation></message>
+    <message><source>%lld 分前</source><translation>%lld minutes ago</translation></message>
+    <message><source>%lld 分後</source><translation>in %lld minutes</translation></message>
+    <message><source>%lld 年前</source><translation>%lld years ago</translation></message>
+    <message><source>%lld 年後</source><translation>in %lld years</translation></message>
+    <message><source>%lld 日前</source><translation>%lld days ago</translation></message>
+    <message><source>%lld 日後</source><translation>in %lld days</translation></message>
+    <message><source>%lld 時間前</source><translation>%lld hours ago</translation></message>
+    <message><source>%lld 時間後</source><translation>in %lld hours</translation></message>
+    <message><source>%lld 秒前</source><translation>%lld seconds ago</translation></message>
+    <message><source>%lld 秒後</source><translation>in %lld seconds</translation></message>
+    <message><source>%lld 週間前</source><translation>%lld weeks ago</translation></message>
+    <message><source>%lld 週間後</source><translation>in %lld weeks</translation></message>
+    <message><source>1 か月前</source><translation>1 month ago</translation></message>
+    <message><source>1 か月後</source><translation>in 1 month</translation></message>
+    <message><source>1 分前</source><translation>1 minute ago</translation></message>
+    <message><source>1 分後</source><translation>in 1 minute</translation></message>
+    <message><source>1 年前</source><translation>1 year ago</translation></message>
+    <message><source>1 年後</source><translation>in 1 year</translation></message>
+    <message><source>1 日前</source><translation>1 day ago</translation></message>
+    <message><source>1 日後</source><translation>in 1 day</translation></message>
+    <message><source>1 時間前</source><translation>1 hour ago</translation></message>
+    <message><source>1 時間後</source><translation>in 1 hour</translation></message>
+    <message><source>1 秒前</source><translation>1 second ago</translation></message>
+    <message><source>1 秒後</source><translation>in 1 second</translation></message>
+    <message><source>1 週間前</source><translation>1 week ago</translation></message>
+    <message><source>1 週間後</source><translation>in 1 week</translation></message>
     <message><source>Brindlewick について</source><translation>About Brindlewick</translation></message>
     <message><source>Brindlewick を終了</source><translation>Quit Brindlewick</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Quit Brindlewick?</translation></message>
@@ -30,9 +61,11 @@
     <message><source>ウィンドウを閉じる</source><translation>Close Window</translation></message>
     <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Closing the window ends the claude process and deletes this session (its card).</translation></message>
     <message><source>ウインドウ</source><translation>Window</translation></message>
+    <message><source>カードなし</source><translation>No cards</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>To switch each card's “whose turn is it?” automatically, Brindlewick adds its hooks to ~/.claude/settings.json.&#10;&#10;• Existing settings and other tools' hooks are not changed.&#10;• A backup is made automatically before anything is added.&#10;• If you choose “Not Now”, this prompt will not appear again. You can install or remove the hooks at any time on the “Hooks” page of the preferences.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Cards move between columns by themselves through hooks in ~/.claude/settings.json. Installing adds Brindlewick's hook to four events (prompt submission, tool use, notification, stop). Existing settings and other tools' hooks are left unchanged, and a backup is made automatically before anything is added.</translation></message>
     <message><source>キャンセル</source><translation>Cancel</translation></message>
+    <message><source>クリックで最前面に表示・ドラッグで別の列へ移動</source><translation>Click to bring to front · drag to move to another column</translation></message>
     <message><source>コピーしました</source><translation>Copied</translation></message>
     <message><source>システムに従う</source><translation>Follow the system</translation></message>
     <message><source>セッション</source><translation>Session</translation></message>
@@ -44,6 +77,8 @@
     <message><source>ターミナル</source><translation>Terminal</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>Split Terminal Top and Bottom</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>Split Terminal Left and Right</translation></message>
+    <message><source>セッションを閉じる</source><translation>Close Session</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>Brings the session window to the front</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
@@ -63,6 +98,7 @@
     <message><source>今はしない</source><translation>Not Now</translation></message>
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
+    <message><source>停止</source><translation>Stopped</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
     <message><source>前を検索</source><translation>Find Previous</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>

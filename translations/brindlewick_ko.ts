@@ -4,6 +4,37 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>%1$@ 파일을 쓸 수 없습니다(%2$@).</translation></message>
+    <message><source>%@、プロジェクト %@</source><translation>%@, 프로젝트 %@</translation></message>
+    <message><source>%@、停止</source><translation>%@, 중지됨</translation></message>
+    <message><source>%@へ移動</source><translation>%@ 열로 이동</translation></message>
+    <message><source>%lld か月前</source><translation>%lld개월 전</translation></message>
+    <message><source>%lld か月後</source><translation>%lld개월 후</translation></message>
+    <message><source>%lld 分前</source><translation>%lld분 전</translation></message>
+    <message><source>%lld 分後</source><translation>%lld분 후</translation></message>
+    <message><source>%lld 年前</source><translation>%lld년 전</translation></message>
+    <message><source>%lld 年後</source><translation>%lld년 후</translation></message>
+    <message><source>%lld 日前</source><translation>%lld일 전</translation></message>
+    <message><source>%lld 日後</source><translation>%lld일 후</translation></message>
+    <message><source>%lld 時間前</source><translation>%lld시간 전</translation></message>
+    <message><source>%lld 時間後</source><translation>%lld시간 후</translation></message>
+    <message><source>%lld 秒前</source><translation>%lld초 전</translation></message>
+    <message><source>%lld 秒後</source><translation>%lld초 후</translation></message>
+    <message><source>%lld 週間前</source><translation>%lld주 전</translation></message>
+    <message><source>%lld 週間後</source><translation>%lld주 후</translation></message>
+    <message><source>1 か月前</source><translation>1개월 전</translation></message>
+    <message><source>1 か月後</source><translation>1개월 후</translation></message>
+    <message><source>1 分前</source><translation>1분 전</translation></message>
+    <message><source>1 分後</source><translation>1분 후</translation></message>
+    <message><source>1 年前</source><translation>1년 전</translation></message>
+    <message><source>1 年後</source><translation>1년 후</translation></message>
+    <message><source>1 日前</source><translation>1일 전</translation></message>
+    <message><source>1 日後</source><translation>1일 후</translation></message>
+    <message><source>1 時間前</source><translation>1시간 전</translation></message>
+    <message><source>1 時間後</source><translation>1시간 후</translation></message>
+    <message><source>1 秒前</source><translation>1초 전</translation></message>
+    <message><source>1 秒後</source><translation>1초 후</translation></message>
+    <message><source>1 週間前</source><translation>1주 전</translation></message>
+    <message><source>1 週間後</source><translation>1주 후</translation></message>
     <message><source>Brindlewick について</source><translation>Brindlewick 정보</translation></message>
     <message><source>Brindlewick を終了</source><translation>Brindlewick 종료</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Brindlewick을 종료할까요?</translation></message>
@@ -30,9 +61,11 @@
     <message><source>ウィンドウを閉じる</source><translation>창 닫기</translation></message>
     <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>창을 닫으면 claude 프로세스가 종료되고 이 세션(카드)이 삭제됩니다.</translation></message>
     <message><source>ウインドウ</source><translation>창</translation></message>
+    <message><source>カードなし</source><translation>카드 없음</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>카드의 “지금 누구 차례?”를 자동으로 바꾸기 위해 ~/.claude/settings.json에 Brindlewick 훅을 추가합니다.&#10;&#10;・기존 설정이나 다른 도구의 훅은 바꾸지 않습니다.&#10;・추가하기 전에 자동으로 백업을 만듭니다.&#10;・“나중에”를 선택하면 이 안내는 다음부터 표시되지 않습니다. 설정 창의 “훅”에서 언제든지 설치하거나 제거할 수 있습니다.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>카드의 자동 열 이동은 ~/.claude/settings.json의 훅으로 동작합니다. 설치하면 4가지 이벤트(프롬프트 전송·도구 실행·알림·정지)에 Brindlewick 훅을 추가합니다. 기존 설정이나 다른 도구의 훅은 바꾸지 않으며, 추가하기 전에 자동으로 백업을 만듭니다.</translation></message>
     <message><source>キャンセル</source><translation>취소</translation></message>
+    <message><source>クリックで最前面に表示・ドラッグで別の列へ移動</source><translation>클릭하면 맨 앞으로 가져오기 · 드래그하면 다른 열로 이동</translation></message>
     <message><source>コピーしました</source><translation>복사했습니다</translation></message>
     <message><source>システムに従う</source><translation>시스템 설정 따르기</translation></message>
     <message><source>セッション</source><translation>세션</translation></message>
@@ -44,6 +77,8 @@
     <message><source>ターミナル</source><translation>터미널</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>터미널을 상하로 분할</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>터미널을 좌우로 분할</translation></message>
+    <message><source>セッションを閉じる</source><translation>세션 닫기</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>세션 창을 맨 앞으로 가져옵니다</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
@@ -63,6 +98,7 @@
     <message><source>今はしない</source><translation>나중에</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
+    <message><source>停止</source><translation>중지됨</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
     <message><source>前を検索</source><translation>이전 찾기</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>

@@ -1,5 +1,9 @@
 #include "app/introspection.h"
 
+#include "models/uuidtext.h"
+#include "views/boardcolumn.h"
+#include "views/sessioncardview.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QJsonArray>
@@ -30,6 +34,13 @@ QJsonObject describe(QWidget *w)
         if (name.startsWith("bw"))
             o.insert(QString::fromLatin1(name), QJsonValue::fromVariant(w->property(name.constData())));
     }
+    if (auto *card = qobject_cast<SessionCardView *>(w)) {
+        o.insert(QStringLiteral("sessionID"), uuidText(card->sessionID()));
+        o.insert(QStringLiteral("column"), rawValue(card->content().column));
+        o.insert(QStringLiteral("running"), card->content().running);
+    } else if (auto *column = qobject_cast<BoardColumn *>(w)) {
+        o.insert(QStringLiteral("column"), rawValue(column->column()));
+    }
     return o;
 }
 
@@ -37,7 +48,8 @@ void walk(QWidget *w, QJsonArray &out)
 {
     if (!w->isVisible())
         return;
-    bool interesting = !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+    bool interesting = (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) ||
+                       qobject_cast<SessionCardView *>(w) || qobject_cast<BoardColumn *>(w);
     for (const QByteArray &name : w->dynamicPropertyNames())
         interesting = interesting || name.startsWith("bw");
     if (interesting)

@@ -2,8 +2,21 @@
 
 namespace Brindlewick {
 
+static int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
 std::optional<ColorHex::RGB> ColorHex::rgb(const QString &text)
 {
+    // Only spaces and tabs are trimmed: a line break makes the text invalid.
     int begin = 0;
     int end = text.size();
     auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
@@ -17,19 +30,12 @@ std::optional<ColorHex::RGB> ColorHex::rgb(const QString &text)
         return std::nullopt;
     unsigned v = 0;
     for (int i = begin; i < end; ++i) {
-        const QChar c = text.at(i);
-        unsigned d;
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            d = c.unicode() - '0';
-        else if (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-            d = c.unicode() - 'a' + 10;
-        else if (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
-            d = c.unicode() - 'A' + 10;
-        else
+        const int d = hexDigit(text.at(i));
+        if (d < 0)
             return std::nullopt;
-        v = v * 16 + d;
+        v = (v << 4) | unsigned(d);
     }
-    return RGB{((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0};
+    return RGB{double((v >> 16) & 255) / 255.0, double((v >> 8) & 255) / 255.0, double(v & 255) / 255.0};
 }
 
 } // namespace Brindlewick

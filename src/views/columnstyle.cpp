@@ -45,18 +45,19 @@ QString ColumnStyle::symbol(SessionColumn column)
 
 QColor ColumnStyle::color(SessionColumn column, const QPalette &palette)
 {
+    const bool dark = palette.color(QPalette::Window).lightnessF() < 0.5;
     switch (column) {
     case SessionColumn::attention:
-        return QColor(0xF0, 0x8A, 0x24);
-    case SessionColumn::idle: {
-        QColor c = palette.color(QPalette::Text);
-        c.setAlphaF(0.6);
-        return c;
-    }
+        // A little deeper on light backgrounds so that header text keeps its contrast.
+        return dark ? QColor(0xFF, 0x9F, 0x0A) : QColor(0xE8, 0x7E, 0x04);
+    case SessionColumn::idle:
+        // An opaque mid grey: as a card fill at low opacity it must stay lighter than the grey
+        // project capsule, which a translucent text colour does not.
+        return dark ? QColor(0x98, 0x98, 0x9D) : QColor(0x80, 0x80, 0x85);
     case SessionColumn::working:
         break;
     }
-    return QColor(0x2F, 0x7C, 0xF6);
+    return dark ? QColor(0x0A, 0x84, 0xFF) : QColor(0x00, 0x70, 0xEB);
 }
 
 } // namespace Brindlewick

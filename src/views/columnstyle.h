@@ -13,7 +13,7 @@ struct ColumnStyle {
     static QString label(SessionColumn column);
     static QString subtitle(SessionColumn column);
     static QString symbol(SessionColumn column);
-    // orange, secondary grey, blue; the grey follows the palette so it reads on light and dark.
+    // orange, secondary grey, blue, each in a lighter or deeper shade for dark or light palettes.
     static QColor color(SessionColumn column, const QPalette &palette);
 };
 

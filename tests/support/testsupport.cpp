@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include <sys/mount.h>
+
 namespace BrindlewickTest {
 
 TempHome::TempHome() : m_oldHome(qgetenv("HOME"))
@@ -20,6 +22,19 @@ TempHome::TempHome() : m_oldHome(qgetenv("HOME"))
 TempHome::~TempHome()
 {
     qputenv("HOME", m_oldHome);
+}
+
+SmallDisk::SmallDisk(const QString &size)
+{
+    const QByteArray options = "size=" + size.toLatin1() + ",mode=0755";
+    m_mounted = m_dir.isValid() &&
+                ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
 }
 
 QByteArray readFile(const QString &path)

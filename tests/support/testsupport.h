@@ -22,6 +22,20 @@ private:
     QByteArray m_oldHome;
 };
 
+// A real, small file system (tmpfs) mounted for one test, to see what a full disk does. Mounting
+// needs root; `isMounted` says whether it worked.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString &size);
+    ~SmallDisk();
+    bool isMounted() const { return m_mounted; }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);
 

@@ -232,6 +232,42 @@ private Q_SLOTS:
         QCOMPARE(c->mainContext().fetch<Project>().size(), size_t(1));
     }
 
+    void aFullDiskFailsTheSaveAndLosesNothing()
+    {
+        SmallDisk disk(QStringLiteral("384k"));
+        if (!disk.isMounted())
+            QSKIP("mounting a small tmpfs needs root");
+        const QString path = disk.path() + QStringLiteral("/Library.sqlite");
+        auto c = open(path);
+        QVERIFY(c);
+        auto &ctx = c->mainContext();
+        auto *p = ctx.insert(std::make_unique<Project>(QStringLiteral("/a"), QStringLiteral("A"), std::nullopt, 0));
+        QVERIFY(ctx.save().ok());
+        const QString filler = disk.path() + QStringLiteral("/filler");
+        QVERIFY(writeFile(filler, QByteArray(96 * 1024, 'f')));
+        const QString big(8000, QLatin1Char('x'));
+        int saved = 0;
+        Result<void> r;
+        for (int i = 0; i < 200 && r.ok(); ++i) {
+            auto *s = ctx.insert(std::make_unique<Session>(QString::number(i), QStringLiteral("/a"), false, false, false, i, p));
+            s->setLastPrompt(big);
+            r = ctx.save();
+            if (r.ok())
+                ++saved;
+        }
+        QVERIFY2(!r.ok(), "the disk never filled up");
+        QVERIFY(r.error().description.contains(QStringLiteral("full")));
+        ctx.rollback();
+        QCOMPARE(int(ctx.fetch<Session>().size()), saved);
+        // The store still works once there is room again.
+        QVERIFY(QFile::remove(filler));
+        ctx.remove(ctx.fetch<Session>().front());
+        QVERIFY(ctx.save().ok());
+        c.reset();
+        c = open(path);
+        QCOMPARE(int(c->mainContext().fetch<Session>().size()), saved - 1);
+    }
+
     void fetchFiltersSortsAndLimits()
     {
         auto c = ContainerFactory::make(true);
