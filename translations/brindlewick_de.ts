@@ -42,6 +42,7 @@
     <message><source>Claude Code フック</source><translation>Claude-Code-Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Ersteinrichtung der Claude-Code-Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude arbeitet</translation></message>
+    <message><source>OK</source><translation>OK</translation></message>
     <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude wurde beendet. Die Ausgabe bleibt lesbar. Um die Sitzung zu beenden (und ihre Karte zu löschen), schließen Sie dieses Fenster.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks ist kein Objekt</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ ist kein Array von Objekten</translation></message>
@@ -50,9 +51,16 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>Der Aufbau von settings.json entspricht nicht der Erwartung (%@). Die Änderung wurde aus Sicherheitsgründen abgebrochen.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Korrigiere settings.json von Hand und klicke dann auf „Erneut prüfen“.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json konnte nicht gelesen werden</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>Der Worktree liegt noch auf der Festplatte. Zum Löschen von Hand finden Sie ihn hier:&#10;%@</translation></message>
+    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>Der Worktree enthält möglicherweise nicht committete Änderungen</translation></message>
+    <message><source>worktree の削除に失敗: %@</source><translation>Entfernen des Worktrees fehlgeschlagen: %@</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>Der Worktree wurde gelöscht; nur der Branch „%@“ ist übrig. Er enthält möglicherweise nicht zusammengeführte Commits, die bei einer erzwungenen Löschung verloren gehen.</translation></message>
+    <message><source>worktree を保持しました: %@</source><translation>Worktree behalten: %@</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>Der Worktree konnte nicht gelöscht werden</translation></message>
     <message><source>「</source><translation>„</translation></message>
     <message><source>」をコピー</source><translation>“ kopieren</translation></message>
     <message><source>あなたの番</source><translation>Du bist dran</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Wenn Sie diesen Worktree löschen, gehen nicht committete Änderungen verloren. Wenn Sie ihn behalten, können Sie sie später prüfen und committen.&#10;Ort: %@</translation></message>
     <message><source>このまま確認</source><translation>Weiter ansehen</translation></message>
     <message><source>このセッションを終了しますか。</source><translation>Diese Sitzung beenden?</translation></message>
     <message><source>この補助シェルを閉じる</source><translation>Diese Hilfs-Shell schließen</translation></message>
@@ -73,12 +81,12 @@
     <message><source>セッションが終了しました</source><translation>Die Sitzung wurde beendet</translation></message>
     <message><source>セッションが見つかりません</source><translation>Sitzung nicht gefunden</translation></message>
     <message><source>セッションを格子状に整列</source><translation>Sitzungen im Raster anordnen</translation></message>
+    <message><source>セッションを閉じる</source><translation>Sitzung schließen</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>Holt das Sitzungsfenster nach vorne</translation></message>
     <message><source>セッション削除に失敗: %@</source><translation>Löschen der Sitzung fehlgeschlagen: %@</translation></message>
     <message><source>ターミナル</source><translation>Terminal</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>Terminal oben und unten teilen</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>Terminal links und rechts teilen</translation></message>
-    <message><source>セッションを閉じる</source><translation>Sitzung schließen</translation></message>
-    <message><source>セッションウィンドウを最前面に表示</source><translation>Holt das Sitzungsfenster nach vorne</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
@@ -87,6 +95,7 @@
     <message><source>フックを導入</source><translation>Hooks installieren</translation></message>
     <message><source>フックを除去</source><translation>Hooks entfernen</translation></message>
     <message><source>フックログ</source><translation>Hook-Protokoll</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Den Branch „%@“ zwangsweise löschen?</translation></message>
     <message><source>プロジェクト</source><translation>Projekte</translation></message>
     <message><source>プロジェクトがありません</source><translation>Keine Projekte</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Projekt nicht gefunden</translation></message>
@@ -98,17 +107,20 @@
     <message><source>今はしない</source><translation>Jetzt nicht</translation></message>
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
+    <message><source>保持</source><translation>Behalten</translation></message>
     <message><source>停止</source><translation>Gestoppt</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
     <message><source>前を検索</source><translation>Rückwärts suchen</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
     <message><source>対応が必要</source><translation>Aktion erforderlich</translation></message>
     <message><source>導入済み</source><translation>Installiert</translation></message>
+    <message><source>強制削除</source><translation>Löschen erzwingen</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
     <message><source>検索…</source><translation>Suchen…</translation></message>
     <message><source>次を検索</source><translation>Weitersuchen</translation></message>
+    <message><source>残す</source><translation>Behalten</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
     <message><source>確認済み</source><translation>Geprüft</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>Alle laufenden Sitzungen (ihre claude-Prozesse) werden beendet.</translation></message>

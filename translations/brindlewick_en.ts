@@ -42,6 +42,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
+    <message><source>OK</source><translation>OK</translation></message>
     <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude has exited. What is shown stays readable. To end the session (and delete its card), close this window.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
@@ -50,9 +51,16 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>The structure of settings.json is not as expected (%@). The change was cancelled for safety.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Fix settings.json by hand, then press “Check Again”.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json could not be read</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>The worktree is still on disk. To delete it by hand, it is at:&#10;%@</translation></message>
+    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>The worktree may have uncommitted changes</translation></message>
+    <message><source>worktree の削除に失敗: %@</source><translation>Removing the worktree failed: %@</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>The worktree was deleted; only the branch “%@” remains. It may hold unmerged commits, which a forced deletion would lose.</translation></message>
+    <message><source>worktree を保持しました: %@</source><translation>Kept the worktree: %@</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>The worktree could not be deleted</translation></message>
     <message><source>「</source><translation>“</translation></message>
     <message><source>」をコピー</source><translation>” – copy</translation></message>
     <message><source>あなたの番</source><translation>Your turn</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Deleting this worktree loses any uncommitted changes. If you keep it, you can review and commit them later.&#10;Location: %@</translation></message>
     <message><source>このまま確認</source><translation>Keep Looking</translation></message>
     <message><source>このセッションを終了しますか。</source><translation>End this session?</translation></message>
     <message><source>この補助シェルを閉じる</source><translation>Close this auxiliary shell</translation></message>
@@ -73,12 +81,12 @@
     <message><source>セッションが終了しました</source><translation>The session has ended</translation></message>
     <message><source>セッションが見つかりません</source><translation>Session not found</translation></message>
     <message><source>セッションを格子状に整列</source><translation>Arrange Sessions in a Grid</translation></message>
+    <message><source>セッションを閉じる</source><translation>Close Session</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>Brings the session window to the front</translation></message>
     <message><source>セッション削除に失敗: %@</source><translation>Deleting the session failed: %@</translation></message>
     <message><source>ターミナル</source><translation>Terminal</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>Split Terminal Top and Bottom</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>Split Terminal Left and Right</translation></message>
-    <message><source>セッションを閉じる</source><translation>Close Session</translation></message>
-    <message><source>セッションウィンドウを最前面に表示</source><translation>Brings the session window to the front</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
@@ -87,6 +95,7 @@
     <message><source>フックを導入</source><translation>Install Hooks</translation></message>
     <message><source>フックを除去</source><translation>Remove Hooks</translation></message>
     <message><source>フックログ</source><translation>Hook Log</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Force-delete the branch “%@”?</translation></message>
     <message><source>プロジェクト</source><translation>Projects</translation></message>
     <message><source>プロジェクトがありません</source><translation>No Projects</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Project Not Found</translation></message>
@@ -98,17 +107,20 @@
     <message><source>今はしない</source><translation>Not Now</translation></message>
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
+    <message><source>保持</source><translation>Keep</translation></message>
     <message><source>停止</source><translation>Stopped</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
     <message><source>前を検索</source><translation>Find Previous</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
+    <message><source>強制削除</source><translation>Force Delete</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
     <message><source>検索…</source><translation>Find…</translation></message>
     <message><source>次を検索</source><translation>Find Next</translation></message>
+    <message><source>残す</source><translation>Keep</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
     <message><source>確認済み</source><translation>Reviewed</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>

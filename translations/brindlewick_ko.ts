@@ -42,6 +42,7 @@
     <message><source>Claude Code フック</source><translation>Claude Code 훅</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>Claude Code 훅 초기 설정</translation></message>
     <message><source>Claude が作業中</source><translation>Claude 작업 중</translation></message>
+    <message><source>OK</source><translation>확인</translation></message>
     <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude가 종료되었습니다. 표시된 내용은 그대로 확인할 수 있습니다. 세션을 종료(카드 삭제)하려면 이 창을 닫으세요.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks가 object가 아닙니다</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@이(가) object 배열이 아닙니다</translation></message>
@@ -50,9 +51,16 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>settings.json의 구조가 예상과 다릅니다(%@). 안전을 위해 변경을 중단했습니다.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>settings.json을 직접 수정한 다음 “다시 확인”을 누르세요.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json을 읽을 수 없습니다</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>worktree가 디스크에 남아 있습니다. 직접 삭제하려면 위치는 다음과 같습니다:&#10;%@</translation></message>
+    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>worktree에 커밋하지 않은 변경 사항이 있을 수 있습니다</translation></message>
+    <message><source>worktree の削除に失敗: %@</source><translation>worktree 삭제 실패: %@</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>worktree는 삭제했습니다. 브랜치 “%@”만 남아 있습니다. 이 브랜치에는 병합되지 않은 커밋이 있을 수 있으며, 강제 삭제하면 그 커밋은 사라집니다.</translation></message>
+    <message><source>worktree を保持しました: %@</source><translation>worktree를 보존했습니다: %@</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>worktree를 삭제할 수 없었습니다</translation></message>
     <message><source>「</source><translation>“</translation></message>
     <message><source>」をコピー</source><translation>” 복사</translation></message>
     <message><source>あなたの番</source><translation>당신 차례</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>이 worktree를 삭제하면 커밋하지 않은 변경 사항이 사라집니다. 보존하면 나중에 확인하고 커밋할 수 있습니다.&#10;위치: %@</translation></message>
     <message><source>このまま確認</source><translation>계속 보기</translation></message>
     <message><source>このセッションを終了しますか。</source><translation>이 세션을 종료할까요?</translation></message>
     <message><source>この補助シェルを閉じる</source><translation>이 보조 셸 닫기</translation></message>
@@ -73,12 +81,12 @@
     <message><source>セッションが終了しました</source><translation>세션이 종료되었습니다</translation></message>
     <message><source>セッションが見つかりません</source><translation>세션을 찾을 수 없습니다</translation></message>
     <message><source>セッションを格子状に整列</source><translation>세션을 격자로 정렬</translation></message>
+    <message><source>セッションを閉じる</source><translation>세션 닫기</translation></message>
+    <message><source>セッションウィンドウを最前面に表示</source><translation>세션 창을 맨 앞으로 가져옵니다</translation></message>
     <message><source>セッション削除に失敗: %@</source><translation>세션 삭제 실패: %@</translation></message>
     <message><source>ターミナル</source><translation>터미널</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>터미널을 상하로 분할</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>터미널을 좌우로 분할</translation></message>
-    <message><source>セッションを閉じる</source><translation>세션 닫기</translation></message>
-    <message><source>セッションウィンドウを最前面に表示</source><translation>세션 창을 맨 앞으로 가져옵니다</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
@@ -87,6 +95,7 @@
     <message><source>フックを導入</source><translation>훅 설치</translation></message>
     <message><source>フックを除去</source><translation>훅 제거</translation></message>
     <message><source>フックログ</source><translation>훅 로그</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>브랜치 “%@”을(를) 강제 삭제할까요?</translation></message>
     <message><source>プロジェクト</source><translation>프로젝트</translation></message>
     <message><source>プロジェクトがありません</source><translation>프로젝트 없음</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>프로젝트를 찾을 수 없음</translation></message>
@@ -98,17 +107,20 @@
     <message><source>今はしない</source><translation>나중에</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
+    <message><source>保持</source><translation>보존</translation></message>
     <message><source>停止</source><translation>중지됨</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
     <message><source>前を検索</source><translation>이전 찾기</translation></message>
     <message><source>受信ログ（</source><translation>수신 로그 (</translation></message>
     <message><source>対応が必要</source><translation>조치 필요</translation></message>
     <message><source>導入済み</source><translation>설치됨</translation></message>
+    <message><source>強制削除</source><translation>강제 삭제</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
     <message><source>未導入</source><translation>설치 안 됨</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
     <message><source>検索…</source><translation>찾기…</translation></message>
     <message><source>次を検索</source><translation>다음 찾기</translation></message>
+    <message><source>残す</source><translation>남기기</translation></message>
     <message><source>状態</source><translation>상태</translation></message>
     <message><source>確認済み</source><translation>확인됨</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>실행 중인 모든 세션(claude 프로세스)이 종료됩니다.</translation></message>

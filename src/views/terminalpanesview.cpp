@@ -2,10 +2,10 @@
 
 #include "services/localization.h"
 #include "services/sessionprocessmanager.h"
-#include "views/symbols.h"
 
 #include <QEvent>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,7 +36,8 @@ protected:
         QWidget::resizeEvent(event);
         if (m_close) {
             m_close->adjustSize();
-            m_close->move(width() - m_close->width() - 4 - 7, 4 + 3);
+            // Left of the terminal's scroll bar.
+            m_close->move(width() - m_close->width() - 4 - 7 - style()->pixelMetric(QStyle::PM_ScrollBarExtent), 4 + 3);
             m_close->raise();
         }
     }
@@ -130,11 +131,12 @@ QWidget *TerminalPanesView::build(const TerminalPaneNode &node, QWidget *parent)
         close = new QToolButton;
         close->setObjectName(QStringLiteral("closeShellPane"));
         close->setAutoRaise(true);
-        const QIcon icon = symbolIcon(QStringLiteral("xmark.circle.fill"));
-        if (icon.isNull())
-            close->setText(QStringLiteral("✕"));
-        else
-            close->setIcon(icon);
+        // A light mark drawn by the button itself: the bundled symbols are black and would vanish on
+        // the dark terminal background.
+        close->setText(QStringLiteral("✕"));
+        close->setStyleSheet(QStringLiteral("QToolButton { color: #D0D0D0; background: rgba(80,80,80,160);"
+                                            " border-radius: 9px; padding: 1px 5px; }"
+                                            "QToolButton:hover { background: rgba(130,130,130,210); }"));
         close->setToolTip(L("この補助シェルを閉じる"));
         close->setAccessibleName(L("補助シェルを閉じる"));
         close->setFocusPolicy(Qt::NoFocus);
