@@ -44,6 +44,7 @@
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
     <message><source>OK</source><translation>OK</translation></message>
     <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude has exited. What is shown stays readable. To end the session (and delete its card), close this window.</translation></message>
+    <message><source>claude の返答など端末の文字色です。暗い背景で読みにくい場合は文字色を明るく（白く）してください。</source><translation>This is the terminal's text colour, for example of claude's replies. If it is hard to read on a dark background, make the text colour lighter (whiter).</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json is invalid</translation></message>
@@ -57,7 +58,9 @@
     <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>The worktree was deleted; only the branch “%@” remains. It may hold unmerged commits, which a forced deletion would lose.</translation></message>
     <message><source>worktree を保持しました: %@</source><translation>Kept the worktree: %@</translation></message>
     <message><source>worktree を削除できませんでした</source><translation>The worktree could not be deleted</translation></message>
+    <message><source>● claude: 応答テキスト abc 0123</source><translation>● claude: reply text abc 0123</translation></message>
     <message><source>「</source><translation>“</translation></message>
+    <message><source>「未フォーカスを暗く」はいま操作していないセッション窓を薄く表示し、どれが手番か分かりやすくします。「選択でコピー」はドラッグ選択した瞬間にクリップボードへ入れます（Ctrl+Shift+C のコピーは設定に関係なく使えます）。</source><translation>Dimming shows the session windows you are not using more faintly, so it is clear whose turn it is. Copy on selection puts a dragged selection on the clipboard at once (Ctrl+Shift+C copies regardless of this setting).</translation></message>
     <message><source>」をコピー</source><translation>” – copy</translation></message>
     <message><source>あなたの番</source><translation>Your turn</translation></message>
     <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Deleting this worktree loses any uncommitted changes. If you keep it, you can review and commit them later.&#10;Location: %@</translation></message>
@@ -69,6 +72,8 @@
     <message><source>ウィンドウを閉じる</source><translation>Close Window</translation></message>
     <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Closing the window ends the claude process and deletes this session (its card).</translation></message>
     <message><source>ウインドウ</source><translation>Window</translation></message>
+    <message><source>オンにすると、セッション起動時の Remote Control スイッチが最初からオンになり、claude は --remote-control 付きで起動します。同じセッションを Claude の Web アプリ、スマートフォンアプリ、Claude Desktop から続けられます。スイッチは起動前にセッションごとに変更できます。&#10;&#10;claude はこのコンピューター上で動き続け、リモートの画面はその窓にすぎません。スリープやシャットダウンでセッションは止まります（復帰すると再接続します）。Claude の Web サービスへのログインと有料プラン（Pro / Max など）が必要で、オンの間は同期のため会話が Anthropic 側に保存されます。</source><translation>When this is on, the Remote Control switch of the session launcher starts switched on and claude is started with --remote-control, so you can continue the same session from Claude's web app, the Claude phone app or Claude Desktop. You can still change the switch for each session before starting it.&#10;&#10;claude keeps running on this computer; the remote screen is only a window onto it, so sleep or shutdown stops the session (it reconnects on wake). You need to be signed in to Claude's web service with a paid plan (Pro, Max or similar), and while this is on the conversation is stored on Anthropic's side for syncing.</translation></message>
+    <message><source>カラーテーマ</source><translation>Colour Theme</translation></message>
     <message><source>カードなし</source><translation>No cards</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>To switch each card's “whose turn is it?” automatically, Brindlewick adds its hooks to ~/.claude/settings.json.&#10;&#10;• Existing settings and other tools' hooks are not changed.&#10;• A backup is made automatically before anything is added.&#10;• If you choose “Not Now”, this prompt will not appear again. You can install or remove the hooks at any time on the “Hooks” page of the preferences.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Cards move between columns by themselves through hooks in ~/.claude/settings.json. Installing adds Brindlewick's hook to four events (prompt submission, tool use, notification, stop). Existing settings and other tools' hooks are left unchanged, and a backup is made automatically before anything is added.</translation></message>
@@ -80,13 +85,18 @@
     <message><source>セッションが入力を待っています。</source><translation>The session is waiting for input.</translation></message>
     <message><source>セッションが終了しました</source><translation>The session has ended</translation></message>
     <message><source>セッションが見つかりません</source><translation>Session not found</translation></message>
+    <message><source>セッションの起動</source><translation>Starting Sessions</translation></message>
     <message><source>セッションを格子状に整列</source><translation>Arrange Sessions in a Grid</translation></message>
     <message><source>セッションを閉じる</source><translation>Close Session</translation></message>
     <message><source>セッションウィンドウを最前面に表示</source><translation>Brings the session window to the front</translation></message>
     <message><source>セッション削除に失敗: %@</source><translation>Deleting the session failed: %@</translation></message>
     <message><source>ターミナル</source><translation>Terminal</translation></message>
+    <message><source>ターミナルの挙動</source><translation>Terminal Behaviour</translation></message>
+    <message><source>ターミナルの色</source><translation>Terminal Colours</translation></message>
     <message><source>ターミナルを上下に分割</source><translation>Split Terminal Top and Bottom</translation></message>
     <message><source>ターミナルを左右に分割</source><translation>Split Terminal Left and Right</translation></message>
+    <message><source>ターミナル色のプレビュー</source><translation>Preview of the terminal colours</translation></message>
+    <message><source>テーマ</source><translation>Theme</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
@@ -111,11 +121,16 @@
     <message><source>停止</source><translation>Stopped</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
     <message><source>前を検索</source><translation>Find Previous</translation></message>
+    <message><source>前景・背景色と ANSI 16 色パレットを一括で切り替えます。選択後に下の文字色・背景色で微調整もできます。</source><translation>Switches the foreground and background colours and the 16-colour ANSI palette together. You can fine-tune the text and background colours below afterwards.</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
     <message><source>対応が必要</source><translation>Action needed</translation></message>
     <message><source>導入済み</source><translation>Installed</translation></message>
     <message><source>強制削除</source><translation>Force Delete</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
+    <message><source>文字色（前景）</source><translation>Text colour (foreground)</translation></message>
+    <message><source>新規セッションで Remote Control を有効にする</source><translation>Enable Remote Control for new sessions</translation></message>
+    <message><source>既定（白文字／暗背景）に戻す</source><translation>Back to the default (white text on dark background)</translation></message>
+    <message><source>未フォーカスのセッションを暗くする</source><translation>Dim sessions without focus</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
     <message><source>検索…</source><translation>Find…</translation></message>
@@ -125,12 +140,14 @@
     <message><source>確認済み</source><translation>Reviewed</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>
     <message><source>終了する</source><translation>Quit</translation></message>
+    <message><source>背景色</source><translation>Background colour</translation></message>
     <message><source>表示</source><translation>View</translation></message>
     <message><source>表示言語</source><translation>Display language</translation></message>
     <message><source>補助シェルを閉じる</source><translation>Close auxiliary shell</translation></message>
     <message><source>要確認</source><translation>Needs Review</translation></message>
     <message><source>設定</source><translation>Preferences</translation></message>
     <message><source>設定…</source><translation>Preferences…</translation></message>
+    <message><source>選択でクリップボードへコピー</source><translation>Copy to the clipboard on selection</translation></message>
     <message><source>開く</source><translation>Open</translation></message>
     <message><source>）</source><translation>)</translation></message>
 </context>

@@ -24,6 +24,7 @@
 #include "views/preferenceswindow.h"
 #include "views/sessionterminalview.h"
 #include "views/sessionwindow.h"
+#include "views/terminalsettingsview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -197,6 +198,7 @@ void AppDelegate::showPreferences()
         m_preferences = std::make_unique<PreferencesWindow>(*m_localization);
         m_preferences->addPage(new HookSettingsView(HookSettingsInstaller::standard()), BW_KEY("フック"),
                                QStringLiteral("bolt.horizontal.circle"));
+        m_preferences->addPage(new TerminalSettingsView, BW_KEY("ターミナル"), QStringLiteral("terminal"));
     }
     m_preferences->show();
     m_preferences->raise();

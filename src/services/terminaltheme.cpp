@@ -19,6 +19,11 @@ quint32 TerminalTheme::rgb(const QString &hex, quint32 fallback)
     return (channel(parsed->red) << 16) | (channel(parsed->green) << 8) | channel(parsed->blue);
 }
 
+QString TerminalTheme::hex(quint32 rgb)
+{
+    return QStringLiteral("%1").arg(rgb & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper();
+}
+
 QVector<quint32> TerminalTheme::palette() const
 {
     QVector<quint32> colours;

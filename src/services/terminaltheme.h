@@ -23,6 +23,8 @@ struct TerminalTheme {
     static const TerminalTheme &preset(const QString &id);
     // Six hexadecimal digits (optional "#", spaces) as 0xRRGGBB, or `fallback`.
     static quint32 rgb(const QString &hex, quint32 fallback);
+    // 0xRRGGBB as six upper-case hexadecimal digits.
+    static QString hex(quint32 rgb);
 };
 
 } // namespace Brindlewick
