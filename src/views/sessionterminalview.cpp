@@ -130,10 +130,24 @@ void SessionTerminalView::installFactory()
 
 bool SessionTerminalView::startProcess(const TerminalLaunch &launch)
 {
-    setShellProgram(launch.program);
-    // The widget puts the program in front of these itself (argument 0).
-    setArgs(launch.arguments.mid(1));
-    setWorkingDirectory(launch.workingDirectory);
+    // The widget expands "$NAME" in every argument and in the folder with the application's own
+    // variables, which would change values that contain "$". So nothing is passed as an argument:
+    // each word travels in a variable of the widget's environment, and a POSIX shell puts the words
+    // back as they were and replaces itself with the launch (env -i then drops all of them). The
+    // names in the script are followed by a quote, which the widget never finds as a variable.
+    QStringList environment{QStringLiteral("BWK_CWD=") + launch.workingDirectory};
+    QString script = QStringLiteral("cd -- \"$BWK_CWD\" || exit 127; exec");
+    QStringList words = launch.arguments;
+    if (!words.isEmpty())
+        words[0] = launch.program; // argument 0 is the program here
+    for (int i = 0; i < words.size(); ++i) {
+        environment << QStringLiteral("BWK_%1=").arg(i) + words[i];
+        script += QStringLiteral(" \"$BWK_%1\"").arg(i);
+    }
+    setShellProgram(QStringLiteral("/bin/sh"));
+    setArgs({QStringLiteral("-c"), script});
+    setEnvironment(environment);
+    setWorkingDirectory(launch.workingDirectory.contains(QLatin1Char('$')) ? QDir::rootPath() : launch.workingDirectory);
     startShellProgram();
     m_pid = getShellPID();
     return m_pid > 0;

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("BW_TEST_SECRET", "must-not-arrive");
+        // Passed values arrive as they are, "$" and spaces included.
+        qputenv("LOGNAME", "we$HOME ird");
         m_home = std::make_unique<TerminalHome>();
         SessionTerminalView::installFactory();
     }
@@ -67,18 +69,21 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(QStringList, claudeArgs);
         const QUuid session = QUuid::createUuid();
-        SessionTerminal *t = pm().terminalView(session, m_work.path(), skip, remote, resume);
+        // The terminal widget would expand "$HOME" here if it saw this path.
+        const QString cwd = m_work.path() + QStringLiteral("/dir $HOME x");
+        QVERIFY(QDir().mkpath(cwd));
+        SessionTerminal *t = pm().terminalView(session, cwd, skip, remote, resume);
         QVERIFY(t);
         fakePid(1);
         QCOMPARE(m_home->lines(m_home->shellRun(1, QStringLiteral("argv"))),
                  (QStringList{QStringLiteral("-l"), QStringLiteral("-i"), QStringLiteral("-c"), command}));
         // Exactly the listed variables reach the login shell (its own sh adds PWD only).
         QSet<QString> shellEnv = asSet(m_home->lines(m_home->shellRun(1, QStringLiteral("env"))));
-        shellEnv.remove(QStringLiteral("PWD=") + m_work.path());
+        shellEnv.remove(QStringLiteral("PWD=") + cwd);
         QCOMPARE(shellEnv, asSet(SessionLaunchCommand::environment(session, QProcessEnvironment::systemEnvironment())));
         QVERIFY(shellEnv.contains(QStringLiteral("CLAUDE_CARD_ID=") + uuidText(session)));
         QCOMPARE(m_home->lines(m_home->fakeRun(1, QStringLiteral("argv"))), claudeArgs);
-        QCOMPARE(m_home->lines(m_home->fakeRun(1, QStringLiteral("cwd"))), QStringList{m_work.path()});
+        QCOMPARE(m_home->lines(m_home->fakeRun(1, QStringLiteral("cwd"))), QStringList{cwd});
         const QString claudeEnv = QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("env"))));
         QVERIFY(claudeEnv.contains(QStringLiteral("CLAUDE_CARD_ID=") + uuidText(session)));
         QVERIFY(!claudeEnv.contains(QStringLiteral("must-not-arrive")));
