@@ -4,6 +4,7 @@
 #include "views/boardcolumn.h"
 #include "views/sessioncardview.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QJsonArray>
@@ -29,6 +30,23 @@ QJsonObject describe(QWidget *w)
         o.insert(QStringLiteral("accessibleName"), a->text(QAccessible::Name));
         o.insert(QStringLiteral("accessibleValue"), a->text(QAccessible::Value));
         o.insert(QStringLiteral("accessibleDescription"), a->text(QAccessible::Description));
+        // Rows of item views are not widgets; list them with their place on screen.
+        if (qobject_cast<QAbstractItemView *>(w)) {
+            QJsonArray items;
+            for (int i = 0; i < a->childCount(); ++i) {
+                QAccessibleInterface *item = a->child(i);
+                if (!item || item->object())
+                    continue;
+                const QRect r = item->rect();
+                items.append(QJsonObject{{QStringLiteral("name"), item->text(QAccessible::Name)},
+                                         {QStringLiteral("x"), r.x()},
+                                         {QStringLiteral("y"), r.y()},
+                                         {QStringLiteral("width"), r.width()},
+                                         {QStringLiteral("height"), r.height()},
+                                         {QStringLiteral("selected"), bool(item->state().selected)}});
+            }
+            o.insert(QStringLiteral("items"), items);
+        }
     }
     for (const QByteArray &name : w->dynamicPropertyNames()) {
         if (name.startsWith("bw"))

@@ -188,6 +188,25 @@ private Q_SLOTS:
         runCommand(QStringLiteral("dunstctl"), {QStringLiteral("count"), QStringLiteral("displayed")}, &displayed);
         QVERIFY(displayed.trimmed().toInt() >= 1);
 
+        // Choosing a project shows its dashboard; Ctrl+Shift+B brings the board back.
+        QPoint shopRow;
+        for (const QJsonValue &list : app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("QListWidget"))) {
+            for (const QJsonValue &item : list.toObject().value(QStringLiteral("items")).toArray()) {
+                const QJsonObject i = item.toObject();
+                if (i.value(QStringLiteral("name")).toString() == QLatin1String("shop"))
+                    shopRow = QRect(i.value(QStringLiteral("x")).toInt(), i.value(QStringLiteral("y")).toInt(),
+                                    i.value(QStringLiteral("width")).toInt(), i.value(QStringLiteral("height")).toInt()).center();
+            }
+        }
+        QVERIFY(!shopRow.isNull());
+        xdotool({QStringLiteral("mousemove"), QString::number(shopRow.x()), QString::number(shopRow.y()), QStringLiteral("click"),
+                 QStringLiteral("1")});
+        QTRY_COMPARE(app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("ProjectDashboardView")).size(), 1);
+        QTRY_VERIFY(cardsByColumn(app).isEmpty());
+        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+shift+b")});
+        QTRY_COMPARE(app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("ProjectDashboardView")).size(), 0);
+        QTRY_COMPARE(cardsByColumn(app).value(QStringLiteral("attention")).size(), 5);
+
         QCOMPARE(app.terminate(), 0);
         QVERIFY(!QFileInfo::exists(home.path() + QStringLiteral("/.claude/brindlewick.port")));
 

@@ -17,7 +17,6 @@
 
 #include <csignal>
 #include <cstring>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -393,15 +392,9 @@ private Q_SLOTS:
     // A full disk: the change fails with an error, the old file is intact, and nothing is left over.
     void fullDiskChangesNothing()
     {
-        QTemporaryDir mountPoint;
-        QVERIFY(mountPoint.isValid());
-        const QByteArray where = QFile::encodeName(mountPoint.path());
-        const bool mounted = ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+        SmallDisk mountPoint(QStringLiteral("64k"));
+        const bool mounted = mountPoint.isMounted();
         struct rlimit oldLimit {};
-        auto undo = qScopeGuard([&] {
-            if (mounted)
-                ::umount2(where.constData(), MNT_DETACH);
-        });
         const QString dir = mountPoint.path() + QStringLiteral("/.claude");
         QVERIFY(QDir().mkpath(dir));
         const QString settings = dir + QStringLiteral("/settings.json");
