@@ -10,8 +10,7 @@ namespace Brindlewick {
 
 namespace {
 
-int openPidfd(qint64 pid)
-{
+int openPidfd(qint64 pid) {
     if (pid <= 0)
         return -1;
     return static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pid), 0));
@@ -19,8 +18,10 @@ int openPidfd(qint64 pid)
 
 } // namespace
 
-ProcessExitWatch::ProcessExitWatch(qint64 pid, QObject *parent) : QObject(parent), m_pid(pid), m_fd(openPidfd(pid))
-{
+ProcessExitWatch::ProcessExitWatch(qint64 pid, QObject *parent)
+    : QObject(parent)
+    , m_pid(pid)
+    , m_fd(openPidfd(pid)) {
     if (m_fd < 0) {
         m_exited = true;
         return;
@@ -30,22 +31,19 @@ ProcessExitWatch::ProcessExitWatch(qint64 pid, QObject *parent) : QObject(parent
     connect(m_notifier, &QSocketNotifier::activated, this, &ProcessExitWatch::onReadable);
 }
 
-ProcessExitWatch::~ProcessExitWatch()
-{
+ProcessExitWatch::~ProcessExitWatch() {
     delete m_notifier;
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-bool ProcessExitWatch::sendSignal(int signal)
-{
+bool ProcessExitWatch::sendSignal(int signal) {
     if (m_fd < 0 || m_exited)
         return false;
     return ::syscall(SYS_pidfd_send_signal, m_fd, signal, nullptr, 0) == 0;
 }
 
-void ProcessExitWatch::onReadable()
-{
+void ProcessExitWatch::onReadable() {
     if (m_exited)
         return;
     m_exited = true;

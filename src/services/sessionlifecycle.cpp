@@ -13,17 +13,17 @@
 namespace Brindlewick {
 
 namespace {
-SessionLifecycle::WorktreeCleanup &installedCleanup()
-{
+SessionLifecycle::WorktreeCleanup &installedCleanup() {
     static SessionLifecycle::WorktreeCleanup cleanup;
     return cleanup;
 }
 } // namespace
 
-void SessionLifecycle::setWorktreeCleanup(WorktreeCleanup cleanup) { installedCleanup() = std::move(cleanup); }
+void SessionLifecycle::setWorktreeCleanup(WorktreeCleanup cleanup) {
+    installedCleanup() = std::move(cleanup);
+}
 
-void SessionLifecycle::teardown(const QUuid &id, ModelContext &context)
-{
+void SessionLifecycle::teardown(const QUuid &id, ModelContext &context) {
     SessionProcessManager::shared().terminate(id);
     Session *session = context.find<Session>(id);
     if (!session) {
@@ -38,7 +38,8 @@ void SessionLifecycle::teardown(const QUuid &id, ModelContext &context)
     }
     context.remove(session);
     if (auto saved = context.save(); !saved) {
-        qCCritical(lcSessionLifecycle, "%s", qUtf8Printable(L("セッション削除に失敗: %@", saved.error().description)));
+        qCCritical(lcSessionLifecycle, "%s",
+                   qUtf8Printable(L("セッション削除に失敗: %@", saved.error().description)));
         context.rollback();
         return;
     }
@@ -46,7 +47,8 @@ void SessionLifecycle::teardown(const QUuid &id, ModelContext &context)
         return;
     WorktreeCleanup cleanup = installedCleanup();
     if (!cleanup) {
-        qCWarning(lcSessionLifecycle, "no worktree clean-up installed; %s stays", qUtf8Printable(worktreePath));
+        qCWarning(lcSessionLifecycle, "no worktree clean-up installed; %s stays",
+                  qUtf8Printable(worktreePath));
         return;
     }
     QTimer::singleShot(0, [cleanup, repositoryRoot, worktreePath] { cleanup(repositoryRoot, worktreePath); });

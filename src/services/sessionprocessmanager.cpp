@@ -15,37 +15,34 @@
 
 namespace Brindlewick {
 
-SessionProcessManager &SessionProcessManager::shared()
-{
+SessionProcessManager &SessionProcessManager::shared() {
     static SessionProcessManager instance;
     return instance;
 }
 
-SessionProcessManager::~SessionProcessManager()
-{
+SessionProcessManager::~SessionProcessManager() {
     // The views are widgets; after the application object is gone they can no longer be
     // destroyed safely, and their processes were stopped at quit.
     for (auto it = m_views.constBegin(); it != m_views.constEnd(); ++it)
         QObject::disconnect(it.key(), nullptr, this, nullptr);
 }
 
-std::optional<QUuid> SessionProcessManager::auxShellSession(const QUuid &paneID) const
-{
+std::optional<QUuid> SessionProcessManager::auxShellSession(const QUuid &paneID) const {
     auto it = m_auxShellSession.constFind(paneID);
     if (it == m_auxShellSession.constEnd())
         return std::nullopt;
     return *it;
 }
 
-SessionTerminal *SessionProcessManager::terminalFor(const QObject *view) const
-{
+SessionTerminal *SessionProcessManager::terminalFor(const QObject *view) const {
     return m_views.value(const_cast<QObject *>(view), nullptr);
 }
 
-bool SessionProcessManager::owns(const QObject *view) const { return m_views.contains(const_cast<QObject *>(view)); }
+bool SessionProcessManager::owns(const QObject *view) const {
+    return m_views.contains(const_cast<QObject *>(view));
+}
 
-SessionTerminal *SessionProcessManager::makeTerminal(const TerminalLaunch &launch)
-{
+SessionTerminal *SessionProcessManager::makeTerminal(const TerminalLaunch &launch) {
     if (!m_factory.make)
         return nullptr;
     SessionTerminal *terminal = m_factory.make();
@@ -71,39 +68,39 @@ SessionTerminal *SessionProcessManager::makeTerminal(const TerminalLaunch &launc
     return terminal;
 }
 
-static ProcessExitWatch *watchOf(QObject *view) { return view->findChild<ProcessExitWatch *>(QString(), Qt::FindDirectChildrenOnly); }
+static ProcessExitWatch *watchOf(QObject *view) {
+    return view->findChild<ProcessExitWatch *>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 SessionTerminal *SessionProcessManager::terminalView(const QUuid &sessionID, const QString &workingDirectory,
                                                      bool skipPermissions, bool remoteControl,
-                                                     const std::optional<QString> &resumeSessionID)
-{
+                                                     const std::optional<QString> &resumeSessionID) {
     if (QObject *running = m_terminals.value(sessionID))
         return m_views.value(running, nullptr);
     if (m_selfExitedSessions.remove(sessionID))
         Q_EMIT selfExitedSessionsChanged();
-    const TerminalLaunch launch =
-        SessionLaunchCommand::sessionLaunch(sessionID, workingDirectory, skipPermissions, remoteControl,
-                                            resumeSessionID, SessionLaunchCommand::loginShell(),
-                                            QProcessEnvironment::systemEnvironment());
+    const TerminalLaunch launch = SessionLaunchCommand::sessionLaunch(
+        sessionID, workingDirectory, skipPermissions, remoteControl, resumeSessionID,
+        SessionLaunchCommand::loginShell(), QProcessEnvironment::systemEnvironment());
     SessionTerminal *terminal = makeTerminal(launch);
     if (!terminal)
         return nullptr;
     QObject *view = terminal->object();
-    connect(watchOf(view), &ProcessExitWatch::exited, this,
-            [this, sessionID, view] { handleProcessExit(sessionID, view); }, Qt::QueuedConnection);
+    connect(
+        watchOf(view), &ProcessExitWatch::exited, this,
+        [this, sessionID, view] { handleProcessExit(sessionID, view); }, Qt::QueuedConnection);
     m_terminals.insert(sessionID, view);
     const QString input = m_pendingInitialInput.take(sessionID);
     if (!input.isEmpty())
         terminal->sendInput(input);
-    qCDebug(lcSessionProcessManager, "started terminal for session %s cwd=%s", qUtf8Printable(uuidText(sessionID)),
-            qUtf8Printable(workingDirectory));
+    qCDebug(lcSessionProcessManager, "started terminal for session %s cwd=%s",
+            qUtf8Printable(uuidText(sessionID)), qUtf8Printable(workingDirectory));
     Q_EMIT terminalsChanged();
     return terminal;
 }
 
 SessionTerminal *SessionProcessManager::auxShellView(const QUuid &paneID, const QUuid &sessionID,
-                                                     const QString &workingDirectory)
-{
+                                                     const QString &workingDirectory) {
     if (QObject *running = m_auxShells.value(paneID))
         return m_views.value(running, nullptr);
     SessionTerminal *terminal = makeTerminal(SessionLaunchCommand::auxShellLaunch(
@@ -111,24 +108,25 @@ SessionTerminal *SessionProcessManager::auxShellView(const QUuid &paneID, const 
     if (!terminal)
         return nullptr;
     QObject *view = terminal->object();
-    connect(watchOf(view), &ProcessExitWatch::exited, this, [this, paneID, view] { handleAuxExit(paneID, view); },
-            Qt::QueuedConnection);
+    connect(
+        watchOf(view), &ProcessExitWatch::exited, this, [this, paneID, view] { handleAuxExit(paneID, view); },
+        Qt::QueuedConnection);
     m_auxShells.insert(paneID, view);
     m_auxShellSession.insert(paneID, sessionID);
-    qCDebug(lcSessionProcessManager, "started aux shell pane %s for session %s", qUtf8Printable(uuidText(paneID)),
-            qUtf8Printable(uuidText(sessionID)));
+    qCDebug(lcSessionProcessManager, "started aux shell pane %s for session %s",
+            qUtf8Printable(uuidText(paneID)), qUtf8Printable(uuidText(sessionID)));
     Q_EMIT auxShellsChanged();
     return terminal;
 }
 
-void SessionProcessManager::handleProcessExit(const QUuid &sessionID, QObject *view)
-{
+void SessionProcessManager::handleProcessExit(const QUuid &sessionID, QObject *view) {
     if (m_terminals.value(sessionID) != view)
         return; // stopped on request in the meantime
     m_terminals.remove(sessionID);
     m_pendingInitialInput.remove(sessionID);
     m_selfExitedSessions.insert(sessionID);
-    qCDebug(lcSessionProcessManager, "session %s process exited on its own", qUtf8Printable(uuidText(sessionID)));
+    qCDebug(lcSessionProcessManager, "session %s process exited on its own",
+            qUtf8Printable(uuidText(sessionID)));
     // A window that shows the view keeps it (and its last screen); otherwise it goes now.
     SessionTerminal *terminal = m_views.take(view);
     if (terminal && !terminal->isShown())
@@ -137,8 +135,7 @@ void SessionProcessManager::handleProcessExit(const QUuid &sessionID, QObject *v
     Q_EMIT selfExitedSessionsChanged();
 }
 
-void SessionProcessManager::handleAuxExit(const QUuid &paneID, QObject *view)
-{
+void SessionProcessManager::handleAuxExit(const QUuid &paneID, QObject *view) {
     if (m_auxShells.value(paneID) != view)
         return;
     m_auxShells.remove(paneID);
@@ -152,8 +149,7 @@ void SessionProcessManager::handleAuxExit(const QUuid &paneID, QObject *view)
     Q_EMIT exitedAuxPanesChanged();
 }
 
-void SessionProcessManager::terminate(const QUuid &sessionID)
-{
+void SessionProcessManager::terminate(const QUuid &sessionID) {
     m_pendingInitialInput.remove(sessionID);
     if (m_selfExitedSessions.remove(sessionID))
         Q_EMIT selfExitedSessionsChanged();
@@ -166,8 +162,7 @@ void SessionProcessManager::terminate(const QUuid &sessionID)
     }
 }
 
-void SessionProcessManager::terminateAux(const QUuid &paneID)
-{
+void SessionProcessManager::terminateAux(const QUuid &paneID) {
     if (m_exitedAuxPanes.remove(paneID))
         Q_EMIT exitedAuxPanesChanged();
     m_auxShellSession.remove(paneID);
@@ -177,8 +172,7 @@ void SessionProcessManager::terminateAux(const QUuid &paneID)
     }
 }
 
-void SessionProcessManager::terminateAll()
-{
+void SessionProcessManager::terminateAll() {
     m_pendingInitialInput.clear();
     const QHash<QUuid, QObject *> aux = std::exchange(m_auxShells, {});
     m_auxShellSession.clear();
@@ -197,8 +191,7 @@ void SessionProcessManager::terminateAll()
         Q_EMIT terminalsChanged();
 }
 
-void SessionProcessManager::stop(QObject *view, const QString &label)
-{
+void SessionProcessManager::stop(QObject *view, const QString &label) {
     SessionTerminal *terminal = m_views.value(view, nullptr);
     if (!terminal)
         return; // a placeholder without a process
@@ -226,9 +219,9 @@ void SessionProcessManager::stop(QObject *view, const QString &label)
     QTimer::singleShot(killDelayMs, this, [this, view] { stopTimerFired(view); });
 }
 
-void SessionProcessManager::stopTimerFired(QObject *view)
-{
-    auto it = std::find_if(m_stopping.begin(), m_stopping.end(), [view](const Stopping &s) { return s.object == view; });
+void SessionProcessManager::stopTimerFired(QObject *view) {
+    auto it = std::find_if(m_stopping.begin(), m_stopping.end(),
+                           [view](const Stopping &s) { return s.object == view; });
     if (it == m_stopping.end())
         return;
     const int pid = static_cast<int>(it->watch->pid());
@@ -244,8 +237,7 @@ void SessionProcessManager::stopTimerFired(QObject *view)
     m_stopping.erase(it);
 }
 
-void SessionProcessManager::finishStopping(QObject *view)
-{
+void SessionProcessManager::finishStopping(QObject *view) {
     m_stopping.erase(std::remove_if(m_stopping.begin(), m_stopping.end(),
                                     [view](const Stopping &s) { return s.object == view; }),
                      m_stopping.end());
@@ -254,41 +246,41 @@ void SessionProcessManager::finishStopping(QObject *view)
     view->deleteLater();
 }
 
-bool SessionProcessManager::waitForTerminations(int timeoutMs)
-{
+bool SessionProcessManager::waitForTerminations(int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!m_stopping.empty() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents,
+                                        20);
     // Let the deferred deletions run, so the process objects reap what has ended.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return m_stopping.empty();
 }
 
-std::optional<QUuid> SessionProcessManager::focusedPaneID(const QUuid &sessionID) const
-{
-    if (SessionTerminal *main = m_views.value(m_terminals.value(sessionID), nullptr); main && main->hasKeyboardFocus())
+std::optional<QUuid> SessionProcessManager::focusedPaneID(const QUuid &sessionID) const {
+    if (SessionTerminal *main = m_views.value(m_terminals.value(sessionID), nullptr);
+        main && main->hasKeyboardFocus())
         return sessionID;
     for (auto it = m_auxShellSession.constBegin(); it != m_auxShellSession.constEnd(); ++it) {
         if (it.value() != sessionID)
             continue;
-        if (SessionTerminal *aux = m_views.value(m_auxShells.value(it.key()), nullptr); aux && aux->hasKeyboardFocus())
+        if (SessionTerminal *aux = m_views.value(m_auxShells.value(it.key()), nullptr);
+            aux && aux->hasKeyboardFocus())
             return it.key();
     }
     return std::nullopt;
 }
 
-bool SessionProcessManager::focusWindow(const QUuid &sessionID)
-{
+bool SessionProcessManager::focusWindow(const QUuid &sessionID) {
     SessionTerminal *terminal = m_views.value(m_terminals.value(sessionID), nullptr);
     if (!terminal || !terminal->isInWindow())
         return false;
     return terminal->bringWindowToFront();
 }
 
-void SessionProcessManager::arrangeWindowsInGrid()
-{
+void SessionProcessManager::arrangeWindowsInGrid() {
     QList<QUuid> ids = m_terminals.keys();
-    std::sort(ids.begin(), ids.end(), [](const QUuid &a, const QUuid &b) { return uuidText(a) < uuidText(b); });
+    std::sort(ids.begin(), ids.end(),
+              [](const QUuid &a, const QUuid &b) { return uuidText(a) < uuidText(b); });
     QList<SessionTerminal *> inWindows;
     for (const QUuid &id : ids) {
         SessionTerminal *terminal = m_views.value(m_terminals.value(id), nullptr);
@@ -307,8 +299,7 @@ void SessionProcessManager::arrangeWindowsInGrid()
     }
 }
 
-void SessionProcessManager::pushAppearance()
-{
+void SessionProcessManager::pushAppearance() {
     for (auto *map : {&m_terminals, &m_auxShells}) {
         for (QObject *view : std::as_const(*map)) {
             if (SessionTerminal *terminal = m_views.value(view, nullptr))
@@ -317,34 +308,29 @@ void SessionProcessManager::pushAppearance()
     }
 }
 
-void SessionProcessManager::applyMonospaceFont(const QString &family, double size)
-{
+void SessionProcessManager::applyMonospaceFont(const QString &family, double size) {
     m_appearance.fontFamily = family;
     m_appearance.fontSize = size;
     pushAppearance();
 }
 
-void SessionProcessManager::applyTerminalColors(quint32 foreground, quint32 background)
-{
+void SessionProcessManager::applyTerminalColors(quint32 foreground, quint32 background) {
     m_appearance.foreground = foreground & 0xFFFFFFu;
     m_appearance.background = background & 0xFFFFFFu;
     pushAppearance();
 }
 
-void SessionProcessManager::applyTerminalPalette(const QVector<quint32> &palette)
-{
+void SessionProcessManager::applyTerminalPalette(const QVector<quint32> &palette) {
     m_appearance.palette = palette;
     pushAppearance();
 }
 
-void SessionProcessManager::registerTerminal(const QUuid &sessionID, QObject *terminal)
-{
+void SessionProcessManager::registerTerminal(const QUuid &sessionID, QObject *terminal) {
     m_terminals.insert(sessionID, terminal);
     Q_EMIT terminalsChanged();
 }
 
-void SessionProcessManager::unregisterTerminal(const QUuid &sessionID)
-{
+void SessionProcessManager::unregisterTerminal(const QUuid &sessionID) {
     if (m_terminals.remove(sessionID) > 0)
         Q_EMIT terminalsChanged();
 }

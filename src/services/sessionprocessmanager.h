@@ -43,14 +43,20 @@ public:
     std::optional<QUuid> auxShellSession(const QUuid &paneID) const;
 
     // Text typed into the session's terminal right after its next start (no line end added).
-    void setPendingInitialInput(const QUuid &sessionID, const QString &text) { m_pendingInitialInput[sessionID] = text; }
-    bool hasPendingInitialInput(const QUuid &sessionID) const { return m_pendingInitialInput.contains(sessionID); }
+    void setPendingInitialInput(const QUuid &sessionID, const QString &text) {
+        m_pendingInitialInput[sessionID] = text;
+    }
+    bool hasPendingInitialInput(const QUuid &sessionID) const {
+        return m_pendingInitialInput.contains(sessionID);
+    }
 
     // The session's running terminal, or a new one running claude. A running terminal is returned
     // as it is: the other arguments only matter at the start. Null without a factory.
-    SessionTerminal *terminalView(const QUuid &sessionID, const QString &workingDirectory, bool skipPermissions,
-                                  bool remoteControl, const std::optional<QString> &resumeSessionID);
-    SessionTerminal *auxShellView(const QUuid &paneID, const QUuid &sessionID, const QString &workingDirectory);
+    SessionTerminal *terminalView(const QUuid &sessionID, const QString &workingDirectory,
+                                  bool skipPermissions, bool remoteControl,
+                                  const std::optional<QString> &resumeSessionID);
+    SessionTerminal *auxShellView(const QUuid &paneID, const QUuid &sessionID,
+                                  const QString &workingDirectory);
     SessionTerminal *terminalFor(const QObject *view) const;
     // Whether the view is one that the manager keeps (running, or still being stopped).
     bool owns(const QObject *view) const;

@@ -9,12 +9,10 @@ namespace Brindlewick {
 // Which links clicked in a terminal may be opened: only web and mail addresses, never files,
 // scripts or other programs' schemes. Pure.
 struct TerminalLinkPolicy {
-    static QSet<QString> allowedSchemes()
-    {
+    static QSet<QString> allowedSchemes() {
         return {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto")};
     }
-    static bool allows(const QUrl &url)
-    {
+    static bool allows(const QUrl &url) {
         if (!url.isValid())
             return false;
         const QString scheme = url.scheme().toLower();

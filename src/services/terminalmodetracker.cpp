@@ -10,8 +10,7 @@ namespace {
 constexpr int maxParameterBytes = 64;
 constexpr int maxStackDepth = 64;
 
-QList<int> numbers(const QByteArray &params)
-{
+QList<int> numbers(const QByteArray &params) {
     QList<int> values;
     for (const QByteArray &part : params.split(';')) {
         bool ok = false;
@@ -23,8 +22,7 @@ QList<int> numbers(const QByteArray &params)
 
 } // namespace
 
-void TerminalModeTracker::feed(const QByteArray &bytes)
-{
+void TerminalModeTracker::feed(const QByteArray &bytes) {
     for (const char c : bytes) {
         switch (m_state) {
         case State::ground:
@@ -65,8 +63,7 @@ void TerminalModeTracker::feed(const QByteArray &bytes)
     }
 }
 
-void TerminalModeTracker::finishCSI(char final)
-{
+void TerminalModeTracker::finishCSI(char final) {
     if (m_params.isEmpty())
         return;
     const char prefix = m_params.at(0);
@@ -75,11 +72,20 @@ void TerminalModeTracker::finishCSI(char final)
         for (int mode : numbers(rest)) {
             unsigned bit = 0;
             switch (mode) {
-            case 9: bit = 1; break;
-            case 1000: bit = 2; break;
-            case 1002: bit = 4; break;
-            case 1003: bit = 8; break;
-            default: break;
+            case 9:
+                bit = 1;
+                break;
+            case 1000:
+                bit = 2;
+                break;
+            case 1002:
+                bit = 4;
+                break;
+            case 1003:
+                bit = 8;
+                break;
+            default:
+                break;
             }
             if (final == 'h')
                 m_mouseModes |= bit;
@@ -109,9 +115,15 @@ void TerminalModeTracker::finishCSI(char final)
     } else if (prefix == '=') {
         const int flags = first < 0 ? 0 : first;
         switch (values.value(1, 1)) {
-        case 2: m_keyboardFlags |= flags; break;
-        case 3: m_keyboardFlags &= ~flags; break;
-        default: m_keyboardFlags = flags; break;
+        case 2:
+            m_keyboardFlags |= flags;
+            break;
+        case 3:
+            m_keyboardFlags &= ~flags;
+            break;
+        default:
+            m_keyboardFlags = flags;
+            break;
         }
     }
 }

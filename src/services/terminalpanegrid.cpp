@@ -4,16 +4,14 @@
 
 namespace Brindlewick {
 
-TerminalPaneNode TerminalPaneNode::leaf(const QUuid &id, Kind kind)
-{
+TerminalPaneNode TerminalPaneNode::leaf(const QUuid &id, Kind kind) {
     TerminalPaneNode node;
     node.id = id;
     node.kind = kind;
     return node;
 }
 
-TerminalPaneNode TerminalPaneNode::split(const QUuid &id, Axis axis, std::vector<TerminalPaneNode> children)
-{
+TerminalPaneNode TerminalPaneNode::split(const QUuid &id, Axis axis, std::vector<TerminalPaneNode> children) {
     TerminalPaneNode node;
     node.id = id;
     node.isSplit = true;
@@ -24,8 +22,7 @@ TerminalPaneNode TerminalPaneNode::split(const QUuid &id, Axis axis, std::vector
 
 TerminalPaneNode TerminalPaneGrid::insertSplit(const TerminalPaneNode &node, const QUuid &targetID,
                                                const QUuid &newPaneID, TerminalPaneNode::Axis axis,
-                                               const QUuid &splitID)
-{
+                                               const QUuid &splitID) {
     const TerminalPaneNode newLeaf = TerminalPaneNode::leaf(newPaneID, TerminalPaneNode::Kind::shell);
     if (node.isLeaf()) {
         if (node.id != targetID)
@@ -33,8 +30,10 @@ TerminalPaneNode TerminalPaneGrid::insertSplit(const TerminalPaneNode &node, con
         return TerminalPaneNode::split(splitID, axis, {node, newLeaf});
     }
     if (node.axis == axis) {
-        auto target = std::find_if(node.children.begin(), node.children.end(),
-                                   [&](const TerminalPaneNode &child) { return child.isLeaf() && child.id == targetID; });
+        auto target =
+            std::find_if(node.children.begin(), node.children.end(), [&](const TerminalPaneNode &child) {
+                return child.isLeaf() && child.id == targetID;
+            });
         if (target != node.children.end()) {
             TerminalPaneNode copy = node;
             copy.children.insert(copy.children.begin() + (target - node.children.begin()) + 1, newLeaf);
@@ -47,8 +46,8 @@ TerminalPaneNode TerminalPaneGrid::insertSplit(const TerminalPaneNode &node, con
     return copy;
 }
 
-std::optional<TerminalPaneNode> TerminalPaneGrid::removeLeaf(const TerminalPaneNode &node, const QUuid &paneID)
-{
+std::optional<TerminalPaneNode> TerminalPaneGrid::removeLeaf(const TerminalPaneNode &node,
+                                                             const QUuid &paneID) {
     if (node.isLeaf()) {
         if (node.kind == TerminalPaneNode::Kind::shell && node.id == paneID)
             return std::nullopt;
@@ -66,8 +65,7 @@ std::optional<TerminalPaneNode> TerminalPaneGrid::removeLeaf(const TerminalPaneN
     return TerminalPaneNode::split(node.id, node.axis, std::move(remaining));
 }
 
-QList<QUuid> TerminalPaneGrid::shellLeaves(const TerminalPaneNode &node)
-{
+QList<QUuid> TerminalPaneGrid::shellLeaves(const TerminalPaneNode &node) {
     QList<QUuid> ids;
     if (node.isLeaf()) {
         if (node.kind == TerminalPaneNode::Kind::shell)

@@ -16,8 +16,8 @@ struct TerminalPaneNode {
 
     QUuid id;
     bool isSplit = false;
-    Kind kind = Kind::claude;           // leaves
-    Axis axis = Axis::horizontal;       // splits
+    Kind kind = Kind::claude;               // leaves
+    Axis axis = Axis::horizontal;           // splits
     std::vector<TerminalPaneNode> children; // splits, in order
 
     static TerminalPaneNode leaf(const QUuid &id, Kind kind);
@@ -36,8 +36,9 @@ struct TerminalPaneGrid {
 
     // Puts a new shell next to the target leaf: into the target's split when that split already
     // runs along `axis`, otherwise in a new split that replaces the target.
-    static TerminalPaneNode insertSplit(const TerminalPaneNode &node, const QUuid &targetID, const QUuid &newPaneID,
-                                        TerminalPaneNode::Axis axis, const QUuid &splitID);
+    static TerminalPaneNode insertSplit(const TerminalPaneNode &node, const QUuid &targetID,
+                                        const QUuid &newPaneID, TerminalPaneNode::Axis axis,
+                                        const QUuid &splitID);
     // Removes a shell leaf; splits left with one child collapse; the claude leaf is never removed.
     // Nothing when nothing is left.
     static std::optional<TerminalPaneNode> removeLeaf(const TerminalPaneNode &node, const QUuid &paneID);

@@ -4,8 +4,7 @@
 
 namespace Brindlewick {
 
-QVector<QRect> WindowGridLayout::frames(int count, const QRect &area)
-{
+QVector<QRect> WindowGridLayout::frames(int count, const QRect &area) {
     QVector<QRect> frames;
     if (count <= 0 || area.width() <= 0 || area.height() <= 0)
         return frames;

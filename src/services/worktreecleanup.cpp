@@ -8,8 +8,7 @@ namespace Brindlewick {
 
 void WorktreeCleanup::run(const QString &repositoryRoot, const QString &worktreePath, Git git,
                           WorktreeCleanupPrompt prompt, std::function<bool()> isTerminating, QObject *context,
-                          std::function<void(WorktreeCleanupOutcome)> done)
-{
+                          std::function<void(WorktreeCleanupOutcome)> done) {
     auto finish = [done](WorktreeCleanupOutcome outcome) {
         if (done)
             done(outcome);
@@ -19,7 +18,8 @@ void WorktreeCleanup::run(const QString &repositoryRoot, const QString &worktree
     runInBackground(
         context,
         [git, worktreePath] {
-            return git({QStringLiteral("status"), QStringLiteral("--porcelain"), QStringLiteral("--untracked-files=all")},
+            return git({QStringLiteral("status"), QStringLiteral("--porcelain"),
+                        QStringLiteral("--untracked-files=all")},
                        worktreePath);
         },
         [=](const GitResult &status) {
@@ -28,7 +28,8 @@ void WorktreeCleanup::run(const QString &repositoryRoot, const QString &worktree
             if (!clean) {
                 // Changes, untracked files or a failing git: only the user may throw them away.
                 if (!prompt.confirmForceRemove || !prompt.confirmForceRemove(worktreePath)) {
-                    qCInfo(lcSessionLifecycle, "%s", qUtf8Printable(L("worktree を保持しました: %@", worktreePath)));
+                    qCInfo(lcSessionLifecycle, "%s",
+                           qUtf8Printable(L("worktree を保持しました: %@", worktreePath)));
                     finish(WorktreeCleanupOutcome::kept);
                     return;
                 }
@@ -42,7 +43,8 @@ void WorktreeCleanup::run(const QString &repositoryRoot, const QString &worktree
                         finish(WorktreeCleanupOutcome::removed);
                         return;
                     }
-                    qCCritical(lcSessionLifecycle, "%s", qUtf8Printable(L("worktree の削除に失敗: %@", worktreePath)));
+                    qCCritical(lcSessionLifecycle, "%s",
+                               qUtf8Printable(L("worktree の削除に失敗: %@", worktreePath)));
                     if (prompt.reportRemovalFailed)
                         prompt.reportRemovalFailed(worktreePath);
                     finish(WorktreeCleanupOutcome::failed);
@@ -50,9 +52,9 @@ void WorktreeCleanup::run(const QString &repositoryRoot, const QString &worktree
         });
 }
 
-OrphanDeleteEffect WorktreeCleanup::planOrphanDeletion(WorktreeCleanupOutcome outcome, bool optedInBranchDelete,
-                                                       const std::optional<QString> &branch)
-{
+OrphanDeleteEffect WorktreeCleanup::planOrphanDeletion(WorktreeCleanupOutcome outcome,
+                                                       bool optedInBranchDelete,
+                                                       const std::optional<QString> &branch) {
     switch (outcome) {
     case WorktreeCleanupOutcome::kept:
         return {};

@@ -27,26 +27,24 @@ namespace Brindlewick {
 namespace {
 
 // The generated colour schemes of this run, removed at exit.
-QTemporaryDir &schemeFolder()
-{
+QTemporaryDir &schemeFolder() {
     static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/brindlewick-colors-XXXXXX"));
     return dir;
 }
 
-QString rgbText(quint32 rgb)
-{
+QString rgbText(quint32 rgb) {
     return QStringLiteral("%1,%2,%3").arg((rgb >> 16) & 0xFF).arg((rgb >> 8) & 0xFF).arg(rgb & 0xFF);
 }
 
-QString writeScheme(const TerminalAppearance &appearance)
-{
+QString writeScheme(const TerminalAppearance &appearance) {
     static int serial = 0;
     QVector<quint32> palette = appearance.palette;
     if (palette.size() != 16)
         palette = TerminalTheme::preset(QStringLiteral("default")).palette();
     QString text;
     auto section = [&text](const QString &name, quint32 rgb) {
-        text += QLatin1Char('[') + name + QStringLiteral("]\nBold=false\nColor=") + rgbText(rgb) + QStringLiteral("\n\n");
+        text += QLatin1Char('[') + name + QStringLiteral("]\nBold=false\nColor=") + rgbText(rgb) +
+                QStringLiteral("\n\n");
     };
     section(QStringLiteral("Background"), appearance.background);
     section(QStringLiteral("BackgroundIntense"), appearance.background);
@@ -67,8 +65,7 @@ QString writeScheme(const TerminalAppearance &appearance)
     return path;
 }
 
-QFont terminalFont(const TerminalAppearance &appearance)
-{
+QFont terminalFont(const TerminalAppearance &appearance) {
     QFont font = appearance.fontFamily.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
                                                  : QFont(appearance.fontFamily);
     if (!QFontInfo(font).fixedPitch())
@@ -80,8 +77,8 @@ QFont terminalFont(const TerminalAppearance &appearance)
 
 } // namespace
 
-SessionTerminalView::SessionTerminalView(QWidget *parent) : QTermWidget(0, parent)
-{
+SessionTerminalView::SessionTerminalView(QWidget *parent)
+    : QTermWidget(0, parent) {
     setObjectName(QStringLiteral("sessionTerminal"));
     setAutoClose(false); // the last screen stays readable after the process ends
     setHistorySize(10000);
@@ -101,7 +98,8 @@ SessionTerminalView::SessionTerminalView(QWidget *parent) : QTermWidget(0, paren
         m_display->setMouseTracking(true);
         setFocusProxy(m_display);
     }
-    connect(this, &QTermWidget::receivedData, this, [this](const QString &data) { m_modes.feed(data.toLatin1()); });
+    connect(this, &QTermWidget::receivedData, this,
+            [this](const QString &data) { m_modes.feed(data.toLatin1()); });
     connect(this, &QTermWidget::urlActivated, this, [this](const QUrl &url, bool) { openLink(url); });
     connect(this, &QTermWidget::bell, this, [] { QApplication::beep(); });
 
@@ -116,8 +114,7 @@ SessionTerminalView::SessionTerminalView(QWidget *parent) : QTermWidget(0, paren
 
 SessionTerminalView::~SessionTerminalView() = default;
 
-void SessionTerminalView::installFactory()
-{
+void SessionTerminalView::installFactory() {
     SessionTerminalFactory factory;
     factory.make = [] { return new SessionTerminalView; };
     factory.mainScreenArea = []() -> std::optional<QRect> {
@@ -128,8 +125,7 @@ void SessionTerminalView::installFactory()
     SessionProcessManager::shared().setTerminalFactory(std::move(factory));
 }
 
-bool SessionTerminalView::startProcess(const TerminalLaunch &launch)
-{
+bool SessionTerminalView::startProcess(const TerminalLaunch &launch) {
     // The widget expands "$NAME" in every argument and in the folder with the application's own
     // variables, which would change values that contain "$". So nothing is passed as an argument:
     // each word travels in a variable of the widget's environment, and a POSIX shell puts the words
@@ -147,23 +143,24 @@ bool SessionTerminalView::startProcess(const TerminalLaunch &launch)
     setShellProgram(QStringLiteral("/bin/sh"));
     setArgs({QStringLiteral("-c"), script});
     setEnvironment(environment);
-    setWorkingDirectory(launch.workingDirectory.contains(QLatin1Char('$')) ? QDir::rootPath() : launch.workingDirectory);
+    setWorkingDirectory(launch.workingDirectory.contains(QLatin1Char('$')) ? QDir::rootPath()
+                                                                           : launch.workingDirectory);
     startShellProgram();
     m_pid = getShellPID();
     return m_pid > 0;
 }
 
-qint64 SessionTerminalView::processID() const
-{
+qint64 SessionTerminalView::processID() const {
     if (m_pid <= 0)
         m_pid = const_cast<SessionTerminalView *>(this)->getShellPID();
     return m_pid;
 }
 
-void SessionTerminalView::sendInput(const QString &text) { sendText(text); }
+void SessionTerminalView::sendInput(const QString &text) {
+    sendText(text);
+}
 
-void SessionTerminalView::applyAppearance(const TerminalAppearance &appearance)
-{
+void SessionTerminalView::applyAppearance(const TerminalAppearance &appearance) {
     setTerminalFont(terminalFont(appearance));
     const QString path = writeScheme(appearance);
     if (path.isEmpty()) {
@@ -176,18 +173,18 @@ void SessionTerminalView::applyAppearance(const TerminalAppearance &appearance)
         QFile::remove(old);
 }
 
-bool SessionTerminalView::hasKeyboardFocus() const
-{
+bool SessionTerminalView::hasKeyboardFocus() const {
     if (!isInWindow())
         return false;
     const QWidget *focus = window()->focusWidget();
     return focus && (focus == this || isAncestorOf(focus));
 }
 
-bool SessionTerminalView::isInWindow() const { return window() != this; }
+bool SessionTerminalView::isInWindow() const {
+    return window() != this;
+}
 
-bool SessionTerminalView::bringWindowToFront()
-{
+bool SessionTerminalView::bringWindowToFront() {
     if (!isInWindow())
         return false;
     QWidget *w = window();
@@ -204,32 +201,35 @@ bool SessionTerminalView::bringWindowToFront()
     return true;
 }
 
-void SessionTerminalView::setWindowFrame(const QRect &frame)
-{
+void SessionTerminalView::setWindowFrame(const QRect &frame) {
     if (!isInWindow())
         return;
     QWidget *w = window();
     const QRect outer = w->frameGeometry();
     const QRect inner = w->geometry();
-    const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                              outer.bottom() - inner.bottom());
+    const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
     w->setWindowState(w->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
     w->setGeometry(frame - decoration);
 }
 
-void SessionTerminalView::detach()
-{
+void SessionTerminalView::detach() {
     if (parentWidget())
         setParent(nullptr);
     hide();
 }
 
-void SessionTerminalView::showFind() { QMetaObject::invokeMethod(this, "find"); }
-void SessionTerminalView::findNext() { QMetaObject::invokeMethod(this, "findNext"); }
-void SessionTerminalView::findPrevious() { QMetaObject::invokeMethod(this, "findPrevious"); }
+void SessionTerminalView::showFind() {
+    QMetaObject::invokeMethod(this, "find");
+}
+void SessionTerminalView::findNext() {
+    QMetaObject::invokeMethod(this, "findNext");
+}
+void SessionTerminalView::findPrevious() {
+    QMetaObject::invokeMethod(this, "findPrevious");
+}
 
-void SessionTerminalView::copySelectionIfWanted()
-{
+void SessionTerminalView::copySelectionIfWanted() {
     // Never written reads as on; a stored false turns it off.
     if (!Preferences::boolValue(QStringLiteral("terminal.behavior.copyOnSelect"), true))
         return;
@@ -241,16 +241,14 @@ void SessionTerminalView::copySelectionIfWanted()
     clipboard->setText(text, QClipboard::Clipboard);
 }
 
-void SessionTerminalView::openLink(const QUrl &url)
-{
+void SessionTerminalView::openLink(const QUrl &url) {
     if (!TerminalLinkPolicy::allows(url))
         return;
     Q_EMIT linkOpened(url);
     QDesktopServices::openUrl(url);
 }
 
-bool SessionTerminalView::eventFilter(QObject *watched, QEvent *event)
-{
+bool SessionTerminalView::eventFilter(QObject *watched, QEvent *event) {
     if (watched != m_display)
         return QTermWidget::eventFilter(watched, event);
     switch (event->type()) {
@@ -271,7 +269,8 @@ bool SessionTerminalView::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: {
         auto *move = static_cast<QMouseEvent *>(event);
         // Bare pointer motion is not reported to a program that tracks the mouse.
-        if (move->buttons() == Qt::NoButton && m_modes.mouseReporting() && !(move->modifiers() & Qt::ControlModifier))
+        if (move->buttons() == Qt::NoButton && m_modes.mouseReporting() &&
+            !(move->modifiers() & Qt::ControlModifier))
             return true;
         break;
     }

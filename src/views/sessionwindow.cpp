@@ -22,27 +22,29 @@
 namespace Brindlewick {
 
 namespace {
-std::function<bool()> &terminatingCheck()
-{
+std::function<bool()> &terminatingCheck() {
     static std::function<bool()> check = [] { return false; };
     return check;
 }
 } // namespace
 
-void SessionWindow::setTerminatingCheck(std::function<bool()> check) { terminatingCheck() = std::move(check); }
+void SessionWindow::setTerminatingCheck(std::function<bool()> check) {
+    terminatingCheck() = std::move(check);
+}
 
-QString SessionWindow::headerTitle(const Session &session)
-{
-    const QString place = session.project() ? session.project()->displayName()
-                                            : QDir(session.workingDirectory()).dirName();
+QString SessionWindow::headerTitle(const Session &session) {
+    const QString place =
+        session.project() ? session.project()->displayName() : QDir(session.workingDirectory()).dirName();
     return place + QStringLiteral(" - ") + session.title();
 }
 
-SessionWindow::SessionWindow(const QUuid &sessionID, ModelContext &context, AppModel &appModel, Teardown teardown,
-                             QWidget *parent)
-    : QMainWindow(parent), m_sessionID(sessionID), m_context(context), m_appModel(appModel),
-      m_teardown(std::move(teardown))
-{
+SessionWindow::SessionWindow(const QUuid &sessionID, ModelContext &context, AppModel &appModel,
+                             Teardown teardown, QWidget *parent)
+    : QMainWindow(parent)
+    , m_sessionID(sessionID)
+    , m_context(context)
+    , m_appModel(appModel)
+    , m_teardown(std::move(teardown)) {
     setObjectName(QStringLiteral("session"));
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("bwSessionID", uuidText(sessionID));
@@ -82,16 +84,18 @@ SessionWindow::SessionWindow(const QUuid &sessionID, ModelContext &context, AppM
         if (SessionProcessManager::shared().selfExitedSessions().contains(m_sessionID))
             showExitAlert();
     });
-    connect(&pm, &SessionProcessManager::exitedAuxPanesChanged, m_panes, &TerminalPanesView::removeExitedShellPanes);
+    connect(&pm, &SessionProcessManager::exitedAuxPanesChanged, m_panes,
+            &TerminalPanesView::removeExitedShellPanes);
     QTimer::singleShot(0, m_panes, &TerminalPanesView::focusMainTerminal);
 }
 
 SessionWindow::~SessionWindow() = default;
 
-bool SessionWindow::isDimmed() const { return m_dim && m_dim->isEnabled(); }
+bool SessionWindow::isDimmed() const {
+    return m_dim && m_dim->isEnabled();
+}
 
-void SessionWindow::sessionChanged(const ChangeSet &)
-{
+void SessionWindow::sessionChanged(const ChangeSet &) {
     if (m_closed)
         return;
     if (!m_context.find<Session>(m_sessionID)) {
@@ -102,22 +106,20 @@ void SessionWindow::sessionChanged(const ChangeSet &)
     updateTitle();
 }
 
-void SessionWindow::updateTitle()
-{
+void SessionWindow::updateTitle() {
     if (const Session *session = m_context.find<Session>(m_sessionID))
         setWindowTitle(headerTitle(*session));
 }
 
-void SessionWindow::updateDimming()
-{
+void SessionWindow::updateDimming() {
     if (!m_dim)
         return;
-    const bool dim = !isActiveWindow() && Preferences::boolValue(QStringLiteral("terminal.behavior.dimUnfocused"), true);
+    const bool dim =
+        !isActiveWindow() && Preferences::boolValue(QStringLiteral("terminal.behavior.dimUnfocused"), true);
     m_dim->setEnabled(dim);
 }
 
-void SessionWindow::changeEvent(QEvent *event)
-{
+void SessionWindow::changeEvent(QEvent *event) {
     if (event->type() == QEvent::ActivationChange && m_panes && !m_closed) {
         if (isActiveWindow())
             m_appModel.setFrontmostSessionID(m_sessionID);
@@ -128,30 +130,34 @@ void SessionWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
-void SessionWindow::splitFocusedPane(bool right)
-{
+void SessionWindow::splitFocusedPane(bool right) {
     if (m_panes)
-        m_panes->splitFocusedPane(right ? TerminalPaneNode::Axis::horizontal : TerminalPaneNode::Axis::vertical);
+        m_panes->splitFocusedPane(right ? TerminalPaneNode::Axis::horizontal
+                                        : TerminalPaneNode::Axis::vertical);
 }
 
-void SessionWindow::closeThisWindow()
-{
+void SessionWindow::closeThisWindow() {
     m_closeConfirmed = true;
     close();
 }
 
-void SessionWindow::closeEvent(QCloseEvent *event)
-{
+void SessionWindow::closeEvent(QCloseEvent *event) {
     if (!m_closed && !m_closeConfirmed && !terminatingCheck()() &&
         SessionProcessManager::shared().hasTerminal(m_sessionID)) {
         event->ignore();
         if (m_closeConfirmation)
             return;
+        // clang-format off
         auto *box = new QMessageBox(QMessageBox::Warning, L("このセッションを終了しますか。"),
+                                    // clang-format on
+                                    // clang-format off
                                     L("このセッションを終了しますか。"), QMessageBox::NoButton, this);
+        // clang-format on
         box->setObjectName(QStringLiteral("closeSessionConfirmation"));
         box->setAttribute(Qt::WA_DeleteOnClose);
+        // clang-format off
         box->setInformativeText(L("ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。"));
+        // clang-format on
         QPushButton *end = box->addButton(L("終了する"), QMessageBox::AcceptRole);
         QPushButton *cancel = box->addButton(L("キャンセル"), QMessageBox::RejectRole);
         box->setDefaultButton(end);
@@ -170,8 +176,7 @@ void SessionWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void SessionWindow::closeSession()
-{
+void SessionWindow::closeSession() {
     if (m_closed)
         return;
     m_closed = true;
@@ -190,17 +195,22 @@ void SessionWindow::closeSession()
     }
 }
 
-void SessionWindow::showExitAlert()
-{
+void SessionWindow::showExitAlert() {
     if (m_exitAlertShown || m_closed)
         return;
     m_exitAlertShown = true;
+    // clang-format off
     auto *box = new QMessageBox(QMessageBox::Information, L("セッションが終了しました"), L("セッションが終了しました"),
+                                // clang-format on
                                 QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("sessionEndedAlert"));
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // clang-format off
     box->setInformativeText(L("claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。"));
+    // clang-format on
+    // clang-format off
     QPushButton *closeWindow = box->addButton(L("ウィンドウを閉じる"), QMessageBox::AcceptRole);
+    // clang-format on
     QPushButton *keep = box->addButton(L("このまま確認"), QMessageBox::RejectRole);
     box->setDefaultButton(closeWindow);
     box->setEscapeButton(keep);

@@ -9,7 +9,6 @@
 
 class QGraphicsOpacityEffect;
 
-
 namespace Brindlewick {
 
 class AppModel;

@@ -17,8 +17,9 @@ namespace {
 // The inset frame around one terminal; the close button of a shell floats in its top right corner.
 class PaneFrame final : public QWidget {
 public:
-    PaneFrame(QWidget *terminal, QToolButton *close, QWidget *parent) : QWidget(parent), m_close(close)
-    {
+    PaneFrame(QWidget *terminal, QToolButton *close, QWidget *parent)
+        : QWidget(parent)
+        , m_close(close) {
         setAutoFillBackground(true);
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(7, 3, 7, 3);
@@ -31,13 +32,13 @@ public:
     }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
+    void resizeEvent(QResizeEvent *event) override {
         QWidget::resizeEvent(event);
         if (m_close) {
             m_close->adjustSize();
             // Left of the terminal's scroll bar.
-            m_close->move(width() - m_close->width() - 4 - 7 - style()->pixelMetric(QStyle::PM_ScrollBarExtent), 4 + 3);
+            m_close->move(
+                width() - m_close->width() - 4 - 7 - style()->pixelMetric(QStyle::PM_ScrollBarExtent), 4 + 3);
             m_close->raise();
         }
     }
@@ -49,8 +50,10 @@ private:
 } // namespace
 
 TerminalPanesView::TerminalPanesView(const SessionStart &start, QWidget *parent)
-    : QWidget(parent), m_start(start), m_grid(start.sessionID), m_background(QColor(0x1E, 0x1E, 0x1E))
-{
+    : QWidget(parent)
+    , m_start(start)
+    , m_grid(start.sessionID)
+    , m_background(QColor(0x1E, 0x1E, 0x1E)) {
     setObjectName(QStringLiteral("terminalPanes"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,14 +61,12 @@ TerminalPanesView::TerminalPanesView(const SessionStart &start, QWidget *parent)
     rebuild();
 }
 
-TerminalPanesView::~TerminalPanesView()
-{
+TerminalPanesView::~TerminalPanesView() {
     // Terminals the manager still keeps survive this view; the others go with it.
     releaseTerminals();
 }
 
-void TerminalPanesView::releaseTerminals()
-{
+void TerminalPanesView::releaseTerminals() {
     SessionProcessManager &pm = SessionProcessManager::shared();
     for (const QPointer<QWidget> &terminal : std::as_const(m_shown)) {
         if (terminal && pm.owns(terminal))
@@ -75,8 +76,7 @@ void TerminalPanesView::releaseTerminals()
         m_mainTerminal->setParent(nullptr);
 }
 
-void TerminalPanesView::setGrid(const TerminalPaneGrid &grid)
-{
+void TerminalPanesView::setGrid(const TerminalPaneGrid &grid) {
     if (grid == m_grid)
         return;
     m_grid = grid;
@@ -84,8 +84,7 @@ void TerminalPanesView::setGrid(const TerminalPaneGrid &grid)
     Q_EMIT gridChanged();
 }
 
-void TerminalPanesView::setTerminalBackground(const QColor &colour)
-{
+void TerminalPanesView::setTerminalBackground(const QColor &colour) {
     m_background = colour;
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
@@ -94,8 +93,7 @@ void TerminalPanesView::setTerminalBackground(const QColor &colour)
         frame->setPalette(p);
 }
 
-QWidget *TerminalPanesView::leafTerminal(const TerminalPaneNode &node)
-{
+QWidget *TerminalPanesView::leafTerminal(const TerminalPaneNode &node) {
     SessionProcessManager &pm = SessionProcessManager::shared();
     if (node.kind == TerminalPaneNode::Kind::claude) {
         // An ended session keeps its last screen; only a window without one starts claude.
@@ -110,11 +108,10 @@ QWidget *TerminalPanesView::leafTerminal(const TerminalPaneNode &node)
     return t ? qobject_cast<QWidget *>(t->object()) : nullptr;
 }
 
-QWidget *TerminalPanesView::build(const TerminalPaneNode &node, QWidget *parent)
-{
+QWidget *TerminalPanesView::build(const TerminalPaneNode &node, QWidget *parent) {
     if (node.isSplit) {
-        auto *splitter = new QSplitter(node.axis == TerminalPaneNode::Axis::horizontal ? Qt::Horizontal : Qt::Vertical,
-                                       parent);
+        auto *splitter = new QSplitter(
+            node.axis == TerminalPaneNode::Axis::horizontal ? Qt::Horizontal : Qt::Vertical, parent);
         splitter->setHandleWidth(1);
         splitter->setChildrenCollapsible(false);
         QList<int> sizes;
@@ -161,8 +158,7 @@ QWidget *TerminalPanesView::build(const TerminalPaneNode &node, QWidget *parent)
     return frame;
 }
 
-void TerminalPanesView::rebuild()
-{
+void TerminalPanesView::rebuild() {
     releaseTerminals();
     m_shown.clear();
     delete m_root;
@@ -170,8 +166,7 @@ void TerminalPanesView::rebuild()
     layout()->addWidget(m_root);
 }
 
-void TerminalPanesView::splitFocusedPane(TerminalPaneNode::Axis axis)
-{
+void TerminalPanesView::splitFocusedPane(TerminalPaneNode::Axis axis) {
     const QUuid session = m_start.sessionID;
     QUuid target = SessionProcessManager::shared().focusedPaneID(session).value_or(session);
     if (!m_shown.contains(target))
@@ -184,16 +179,14 @@ void TerminalPanesView::splitFocusedPane(TerminalPaneNode::Axis axis)
         terminal->setFocus(Qt::OtherFocusReason);
 }
 
-void TerminalPanesView::closeShellPane(const QUuid &paneID)
-{
+void TerminalPanesView::closeShellPane(const QUuid &paneID) {
     TerminalPaneGrid next = m_grid;
     next.root = TerminalPaneGrid::removeLeaf(m_grid.root, paneID).value_or(m_grid.root);
     SessionProcessManager::shared().terminateAux(paneID);
     setGrid(next);
 }
 
-void TerminalPanesView::removeExitedShellPanes()
-{
+void TerminalPanesView::removeExitedShellPanes() {
     SessionProcessManager &pm = SessionProcessManager::shared();
     TerminalPaneGrid next = m_grid;
     QList<QUuid> ended;
@@ -210,10 +203,11 @@ void TerminalPanesView::removeExitedShellPanes()
         pm.terminateAux(pane); // clears the mark
 }
 
-QWidget *TerminalPanesView::paneTerminal(const QUuid &paneID) const { return m_shown.value(paneID); }
+QWidget *TerminalPanesView::paneTerminal(const QUuid &paneID) const {
+    return m_shown.value(paneID);
+}
 
-void TerminalPanesView::focusMainTerminal()
-{
+void TerminalPanesView::focusMainTerminal() {
     if (m_mainTerminal)
         m_mainTerminal->setFocus(Qt::OtherFocusReason);
 }

@@ -24,15 +24,15 @@ const QString foregroundKey = QStringLiteral("terminal.color.foreground");
 const QString backgroundKey = QStringLiteral("terminal.color.background");
 const QString themeKey = QStringLiteral("terminal.theme.id");
 
-quint32 stored(const QString &key, quint32 fallback)
-{
+quint32 stored(const QString &key, quint32 fallback) {
     return TerminalTheme::rgb(Preferences::value(key).toString(), fallback);
 }
 
-QString css(quint32 rgb) { return QLatin1Char('#') + TerminalTheme::hex(rgb); }
+QString css(quint32 rgb) {
+    return QLatin1Char('#') + TerminalTheme::hex(rgb);
+}
 
-QLabel *footer(QWidget *parent)
-{
+QLabel *footer(QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setWordWrap(true);
     label->setEnabled(false); // the secondary text colour
@@ -41,8 +41,8 @@ QLabel *footer(QWidget *parent)
 
 } // namespace
 
-TerminalSettingsView::TerminalSettingsView(QWidget *parent) : QWidget(parent)
-{
+TerminalSettingsView::TerminalSettingsView(QWidget *parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("terminalSettings"));
     setMinimumWidth(480);
     // The page scrolls: its footers are long, the preferences window is not.
@@ -114,7 +114,8 @@ TerminalSettingsView::TerminalSettingsView(QWidget *parent) : QWidget(parent)
     layout->addStretch();
 
     // A stored id that is no preset shows (and behaves as) the default theme.
-    const QString themeID = TerminalTheme::preset(Preferences::value(themeKey, QStringLiteral("default")).toString()).id;
+    const QString themeID =
+        TerminalTheme::preset(Preferences::value(themeKey, QStringLiteral("default")).toString()).id;
     m_theme->setCurrentIndex(m_theme->findData(themeID));
     m_dim->setChecked(Preferences::boolValue(QStringLiteral("terminal.behavior.dimUnfocused"), true));
     m_copy->setChecked(Preferences::boolValue(QStringLiteral("terminal.behavior.copyOnSelect"), true));
@@ -135,8 +136,7 @@ TerminalSettingsView::TerminalSettingsView(QWidget *parent) : QWidget(parent)
     refreshColors();
 }
 
-void TerminalSettingsView::chooseTheme(const QString &id)
-{
+void TerminalSettingsView::chooseTheme(const QString &id) {
     const TerminalTheme &theme = TerminalTheme::preset(id);
     Preferences::setValue(themeKey, theme.id);
     Preferences::setValue(foregroundKey, theme.foreground);
@@ -146,36 +146,36 @@ void TerminalSettingsView::chooseTheme(const QString &id)
     pushColors();
 }
 
-void TerminalSettingsView::setColor(bool foreground, quint32 rgb)
-{
+void TerminalSettingsView::setColor(bool foreground, quint32 rgb) {
     Preferences::setValue(foreground ? foregroundKey : backgroundKey, TerminalTheme::hex(rgb));
     pushColors();
 }
 
-void TerminalSettingsView::pickColor(bool foreground)
-{
+void TerminalSettingsView::pickColor(bool foreground) {
     const quint32 current = foreground ? stored(foregroundKey, 0xFFFFFF) : stored(backgroundKey, 0x1E1E1E);
     const QColor chosen = QColorDialog::getColor(QColor::fromRgb(current), this,
+                                                 // clang-format off
                                                  foreground ? L("文字色（前景）") : L("背景色"));
+    // clang-format on
     if (chosen.isValid())
         setColor(foreground, chosen.toRgb().rgb() & 0xFFFFFFu);
 }
 
-void TerminalSettingsView::pushColors()
-{
-    SessionProcessManager::shared().applyTerminalColors(stored(foregroundKey, 0xFFFFFF), stored(backgroundKey, 0x1E1E1E));
+void TerminalSettingsView::pushColors() {
+    SessionProcessManager::shared().applyTerminalColors(stored(foregroundKey, 0xFFFFFF),
+                                                        stored(backgroundKey, 0x1E1E1E));
     refreshColors();
 }
 
-void TerminalSettingsView::refreshColors()
-{
+void TerminalSettingsView::refreshColors() {
     const quint32 fg = stored(foregroundKey, 0xFFFFFF);
     const quint32 bg = stored(backgroundKey, 0x1E1E1E);
     auto swatch = [](QPushButton *button, quint32 rgb) {
         button->setText(css(rgb));
         button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; }")
-                                  .arg(css(rgb), QColor::fromRgb(rgb).lightness() > 128 ? QStringLiteral("#000000")
-                                                                                         : QStringLiteral("#FFFFFF")));
+                                  .arg(css(rgb), QColor::fromRgb(rgb).lightness() > 128
+                                                     ? QStringLiteral("#000000")
+                                                     : QStringLiteral("#FFFFFF")));
     };
     swatch(m_fg, fg);
     swatch(m_bg, bg);
@@ -183,36 +183,43 @@ void TerminalSettingsView::refreshColors()
                                  .arg(css(bg), css(fg)));
 }
 
-void TerminalSettingsView::changeEvent(QEvent *event)
-{
+void TerminalSettingsView::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
 }
 
-void TerminalSettingsView::retranslate()
-{
+void TerminalSettingsView::retranslate() {
     m_themeBox->setTitle(L("カラーテーマ"));
     m_themeLabel->setText(L("テーマ"));
     for (int i = 0; i < m_theme->count(); ++i) {
         const TerminalTheme &theme = TerminalTheme::preset(m_theme->itemData(i).toString());
-        m_theme->setItemText(i, theme.id == QLatin1String("default") ? L(theme.name.toUtf8().constData()) : theme.name);
+        m_theme->setItemText(i, theme.id == QLatin1String("default") ? L(theme.name.toUtf8().constData())
+                                                                     : theme.name);
     }
+    // clang-format off
     m_themeFooter->setText(L("前景・背景色と ANSI 16 色パレットを一括で切り替えます。選択後に下の文字色・背景色で微調整もできます。"));
+    // clang-format on
     m_colorBox->setTitle(L("ターミナルの色"));
     m_fgLabel->setText(L("文字色（前景）"));
     m_bgLabel->setText(L("背景色"));
     m_reset->setText(L("既定（白文字／暗背景）に戻す"));
     m_previewTitle->setText(L("ターミナル色のプレビュー"));
     m_preview->setText(L("● claude: 応答テキスト abc 0123"));
+    // clang-format off
     m_colorFooter->setText(L("claude の返答など端末の文字色です。暗い背景で読みにくい場合は文字色を明るく（白く）してください。"));
+    // clang-format on
     m_behaviourBox->setTitle(L("ターミナルの挙動"));
     m_dim->setText(L("未フォーカスのセッションを暗くする"));
     m_copy->setText(L("選択でクリップボードへコピー"));
+    // clang-format off
     m_behaviourFooter->setText(L("「未フォーカスを暗く」はいま操作していないセッション窓を薄く表示し、どれが手番か分かりやすくします。「選択でコピー」はドラッグ選択した瞬間にクリップボードへ入れます（Ctrl+Shift+C のコピーは設定に関係なく使えます）。"));
+    // clang-format on
     m_launchBox->setTitle(L("セッションの起動"));
     m_remote->setText(L("新規セッションで Remote Control を有効にする"));
+    // clang-format off
     m_launchFooter->setText(L("オンにすると、セッション起動時の Remote Control スイッチが最初からオンになり、claude は --remote-control 付きで起動します。同じセッションを Claude の Web アプリ、スマートフォンアプリ、Claude Desktop から続けられます。スイッチは起動前にセッションごとに変更できます。\n\nclaude はこのコンピューター上で動き続け、リモートの画面はその窓にすぎません。スリープやシャットダウンでセッションは止まります（復帰すると再接続します）。Claude の Web サービスへのログインと有料プラン（Pro / Max など）が必要で、オンの間は同期のため会話が Anthropic 側に保存されます。"));
+    // clang-format on
 }
 
 } // namespace Brindlewick

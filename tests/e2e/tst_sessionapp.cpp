@@ -18,11 +18,12 @@ using namespace BrindlewickTest;
 
 namespace {
 
-void xdotool(const QStringList &args) { runCommand(QStringLiteral("xdotool"), args); }
+void xdotool(const QStringList &args) {
+    runCommand(QStringLiteral("xdotool"), args);
+}
 
 // Every process below `pid`, from /proc.
-QList<qint64> descendants(qint64 pid)
-{
+QList<qint64> descendants(qint64 pid) {
     QHash<qint64, qint64> parent;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool ok = false;
@@ -48,8 +49,7 @@ QList<qint64> descendants(qint64 pid)
     return out;
 }
 
-QRect rectOf(const QJsonObject &o)
-{
+QRect rectOf(const QJsonObject &o) {
     return QRect(o.value(QStringLiteral("x")).toInt(), o.value(QStringLiteral("y")).toInt(),
                  o.value(QStringLiteral("width")).toInt(), o.value(QStringLiteral("height")).toInt());
 }
@@ -59,8 +59,7 @@ QRect rectOf(const QJsonObject &o)
 class TestSessionApp : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void sessionWindowsRunTerminalsAndQuitLeavesNoChild()
-    {
+    void sessionWindowsRunTerminalsAndQuitLeavesNoChild() {
         TerminalHome home;
         QTemporaryDir work;
         QHash<QString, QUuid> ids;
@@ -68,10 +67,11 @@ private Q_SLOTS:
             auto c = ContainerFactory::make(false);
             QVERIFY(c);
             ModelContext &ctx = (*c)->mainContext();
-            auto *project = ctx.insert(std::make_unique<Project>(work.path(), QStringLiteral("demo"), std::nullopt, 0));
+            auto *project =
+                ctx.insert(std::make_unique<Project>(work.path(), QStringLiteral("demo"), std::nullopt, 0));
             for (const char *title : {"S1 first", "S2 second"}) {
-                auto *s = ctx.insert(std::make_unique<Session>(QString::fromLatin1(title), work.path(), false, false,
-                                                               false, 0, project));
+                auto *s = ctx.insert(std::make_unique<Session>(QString::fromLatin1(title), work.path(), false,
+                                                               false, false, 0, project));
                 ids.insert(QString::fromLatin1(title), s->id());
             }
             QVERIFY(ctx.save());
@@ -84,7 +84,8 @@ private Q_SLOTS:
         QVERIFY(app.start());
         QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
         auto clickCard = [&](const QString &title) {
-            for (const QJsonValue &v : app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("SessionCardView"))) {
+            for (const QJsonValue &v :
+                 app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("SessionCardView"))) {
                 if (v.toObject().value(QStringLiteral("accessibleName")).toString().startsWith(title)) {
                     const QPoint c = rectOf(v.toObject()).center();
                     xdotool({QStringLiteral("mousemove"), QString::number(c.x()), QString::number(c.y())});
@@ -96,15 +97,21 @@ private Q_SLOTS:
         };
         QTest::qWait(500);
         QVERIFY(clickCard(QStringLiteral("S1 first")));
-        QVERIFY2(app.waitForWindow(QStringLiteral("demo - S1 first")), app.stderrText().right(3000).constData());
+        QVERIFY2(app.waitForWindow(QStringLiteral("demo - S1 first")),
+                 app.stderrText().right(3000).constData());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.fakeRun(1, QStringLiteral("pid"))), 10000);
-        QVERIFY(readFile(home.fakeRun(1, QStringLiteral("env"))).contains("CLAUDE_CARD_ID=" + uuidText(ids.value(QStringLiteral("S1 first"))).toLatin1()));
+        QVERIFY(
+            readFile(home.fakeRun(1, QStringLiteral("env")))
+                .contains("CLAUDE_CARD_ID=" + uuidText(ids.value(QStringLiteral("S1 first"))).toLatin1()));
 
         // Split the claude pane: a real login shell beside it.
-        xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("demo - S1 first"), QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+        xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("demo - S1 first"),
+                 QStringLiteral("windowactivate"), QStringLiteral("--sync")});
         QTest::qWait(300);
         xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+r")});
-        QTRY_COMPARE_WITH_TIMEOUT(app.widgets(QStringLiteral("demo - S1 first"), QStringLiteral("SessionTerminalView")).size(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            app.widgets(QStringLiteral("demo - S1 first"), QStringLiteral("SessionTerminalView")).size(), 2,
+            5000);
         QTest::qWait(1500); // the shell prints its prompt
         const QString shot = QStringLiteral(BW_BINARY_DIR "/tests/session-window-e2e.png");
         runCommand(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot});
@@ -112,23 +119,27 @@ private Q_SLOTS:
 
         // The main window again, the second card; clicking the first card again opens no second window.
         QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
-        xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Brindlewick$"), QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+        xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Brindlewick$"),
+                 QStringLiteral("windowactivate"), QStringLiteral("--sync")});
         QTest::qWait(300);
         QVERIFY(clickCard(QStringLiteral("S2 second")));
         QVERIFY(app.waitForWindow(QStringLiteral("demo - S2 second")));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.fakeRun(2, QStringLiteral("pid"))), 10000);
-        xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Brindlewick$"), QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+        xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Brindlewick$"),
+                 QStringLiteral("windowactivate"), QStringLiteral("--sync")});
         QTest::qWait(300);
         QVERIFY(clickCard(QStringLiteral("S1 first")));
         QTest::qWait(800);
         int sessionWindows = 0;
         for (const QJsonValue &w : app.introspect()->value(QStringLiteral("windows")).toArray())
-            sessionWindows += w.toObject().value(QStringLiteral("title")).toString().startsWith(QStringLiteral("demo - "));
+            sessionWindows +=
+                w.toObject().value(QStringLiteral("title")).toString().startsWith(QStringLiteral("demo - "));
         QCOMPARE(sessionWindows, 2);
         QCOMPARE(home.fakeRunCount(), 2);
 
         const QList<qint64> children = descendants(app.process().processId());
-        QVERIFY2(children.size() >= 3, qPrintable(QString::number(children.size()))); // two claudes, one shell
+        QVERIFY2(children.size() >= 3,
+                 qPrintable(QString::number(children.size()))); // two claudes, one shell
         QCOMPARE(app.terminate(), 0);
         for (qint64 pid : children)
             QVERIFY2(!TerminalHome::processExists(pid), qPrintable(QString::number(pid)));

@@ -23,8 +23,7 @@ class TestSessionProcesses : public QObject {
     QTemporaryDir m_work;
     SessionProcessManager &pm() { return SessionProcessManager::shared(); }
 
-    qint64 fakePid(int run)
-    {
+    qint64 fakePid(int run) {
         const QString file = m_home->fakeRun(run, QStringLiteral("pid"));
         [&] { QTRY_VERIFY_WITH_TIMEOUT(!BrindlewickTest::readFile(file).trimmed().isEmpty(), 10000); }();
         return BrindlewickTest::readFile(file).trimmed().toLongLong();
@@ -32,8 +31,7 @@ class TestSessionProcesses : public QObject {
     static QSet<QString> asSet(const QStringList &l) { return QSet<QString>(l.begin(), l.end()); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         qputenv("BW_TEST_SECRET", "must-not-arrive");
         // Passed values arrive as they are, "$" and spaces included.
         qputenv("LOGNAME", "we$HOME ird");
@@ -41,14 +39,12 @@ private Q_SLOTS:
         SessionTerminalView::installFactory();
     }
     void init() { m_home->clearRuns(); }
-    void cleanup()
-    {
+    void cleanup() {
         pm().terminateAll();
         QVERIFY(pm().waitForTerminations(4000));
     }
 
-    void commandLineAndEnvironment_data()
-    {
+    void commandLineAndEnvironment_data() {
         QTest::addColumn<QString>("resume");
         QTest::addColumn<bool>("skip");
         QTest::addColumn<bool>("remote");
@@ -56,13 +52,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("claudeArgs");
         const QString id = QStringLiteral("0F8E1C2A-3B4D-4E5F-8A9B-0C1D2E3F4A5B");
         QTest::newRow("resume and both flags")
-            << id << true << true << QStringLiteral("exec claude --resume ") + id + QStringLiteral(" --dangerously-skip-permissions --remote-control")
-            << QStringList{QStringLiteral("--resume"), id, QStringLiteral("--dangerously-skip-permissions"), QStringLiteral("--remote-control")};
-        QTest::newRow("bad resume id is dropped")
-            << QStringLiteral("x; touch $HOME/pwned") << false << false << QStringLiteral("exec claude") << QStringList{};
+            << id << true << true
+            << QStringLiteral("exec claude --resume ") + id +
+                   QStringLiteral(" --dangerously-skip-permissions --remote-control")
+            << QStringList{QStringLiteral("--resume"), id, QStringLiteral("--dangerously-skip-permissions"),
+                           QStringLiteral("--remote-control")};
+        QTest::newRow("bad resume id is dropped") << QStringLiteral("x; touch $HOME/pwned") << false << false
+                                                  << QStringLiteral("exec claude") << QStringList{};
     }
-    void commandLineAndEnvironment()
-    {
+    void commandLineAndEnvironment() {
         QFETCH(QString, resume);
         QFETCH(bool, skip);
         QFETCH(bool, remote);
@@ -80,19 +78,20 @@ private Q_SLOTS:
         // Exactly the listed variables reach the login shell (its own sh adds PWD only).
         QSet<QString> shellEnv = asSet(m_home->lines(m_home->shellRun(1, QStringLiteral("env"))));
         shellEnv.remove(QStringLiteral("PWD=") + cwd);
-        QCOMPARE(shellEnv, asSet(SessionLaunchCommand::environment(session, QProcessEnvironment::systemEnvironment())));
+        QCOMPARE(shellEnv,
+                 asSet(SessionLaunchCommand::environment(session, QProcessEnvironment::systemEnvironment())));
         QVERIFY(shellEnv.contains(QStringLiteral("CLAUDE_CARD_ID=") + uuidText(session)));
         QCOMPARE(m_home->lines(m_home->fakeRun(1, QStringLiteral("argv"))), claudeArgs);
         QCOMPARE(m_home->lines(m_home->fakeRun(1, QStringLiteral("cwd"))), QStringList{cwd});
-        const QString claudeEnv = QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("env"))));
+        const QString claudeEnv =
+            QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("env"))));
         QVERIFY(claudeEnv.contains(QStringLiteral("CLAUDE_CARD_ID=") + uuidText(session)));
         QVERIFY(!claudeEnv.contains(QStringLiteral("must-not-arrive")));
         QVERIFY(!QFile::exists(m_home->path() + QStringLiteral("/pwned")));
         QCOMPARE(pm().terminals().value(session), t->object());
     }
 
-    void askingTwiceStartsOneProcess()
-    {
+    void askingTwiceStartsOneProcess() {
         const QUuid session = QUuid::createUuid();
         SessionTerminal *first = pm().terminalView(session, m_work.path(), false, false, std::nullopt);
         SessionTerminal *second = pm().terminalView(session, m_work.path(), true, true, std::nullopt);
@@ -102,8 +101,7 @@ private Q_SLOTS:
         QCOMPARE(m_home->fakeRunCount(), 1);
     }
 
-    void initialInputTypedOnceAndDeathBySignalSeen()
-    {
+    void initialInputTypedOnceAndDeathBySignalSeen() {
         const QUuid session = QUuid::createUuid();
         const QString text = QStringLiteral("fix the bug 世界");
         pm().setPendingInitialInput(session, text);
@@ -111,7 +109,9 @@ private Q_SLOTS:
         pm().terminalView(session, m_work.path(), false, false, std::nullopt);
         QVERIFY(!pm().hasPendingInitialInput(session));
         const qint64 pid = fakePid(1);
-        QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input")))), text, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input")))), text,
+            5000);
         // Killed from outside: seen as ending by itself, though it never exited.
         ::kill(static_cast<pid_t>(pid), SIGKILL);
         QTRY_VERIFY_WITH_TIMEOUT(pm().selfExitedSessions().contains(session), 3000);
@@ -123,11 +123,11 @@ private Q_SLOTS:
         fakePid(2);
         QTest::qWait(500);
         QCOMPARE(BrindlewickTest::readFile(m_home->fakeRun(2, QStringLiteral("input"))), QByteArray());
-        QCOMPARE(QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input")))), text);
+        QCOMPARE(QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input")))),
+                 text);
     }
 
-    void ownExitIsMarkedAndTerminateOnlyClearsTheMark()
-    {
+    void ownExitIsMarkedAndTerminateOnlyClearsTheMark() {
         m_home->setFakeClaudeMode(QStringLiteral("exit"));
         const QUuid session = QUuid::createUuid();
         pm().terminalView(session, m_work.path(), false, false, std::nullopt);
@@ -138,8 +138,7 @@ private Q_SLOTS:
         QCOMPARE(pm().pendingTerminationCount(), 0);
     }
 
-    void childIgnoringSigtermIsKilled()
-    {
+    void childIgnoringSigtermIsKilled() {
         m_home->setFakeClaudeMode(QStringLiteral("stubborn"));
         const QUuid session = QUuid::createUuid();
         pm().terminalView(session, m_work.path(), false, false, std::nullopt);
@@ -157,8 +156,7 @@ private Q_SLOTS:
         QVERIFY(!pm().selfExitedSessions().contains(session));
     }
 
-    void terminateAllLeavesNoChild()
-    {
+    void terminateAllLeavesNoChild() {
         QList<qint64> pids;
         const QUuid a = QUuid::createUuid(), b = QUuid::createUuid();
         pm().terminalView(a, m_work.path(), false, false, std::nullopt);
@@ -181,8 +179,7 @@ private Q_SLOTS:
             QVERIFY2(!TerminalHome::processExists(pid), qPrintable(QString::number(pid)));
     }
 
-    void terminateStopsTheSessionsAuxShellsOnly()
-    {
+    void terminateStopsTheSessionsAuxShellsOnly() {
         const QUuid a = QUuid::createUuid(), b = QUuid::createUuid();
         const QUuid paneA = QUuid::createUuid(), paneB = QUuid::createUuid();
         pm().terminalView(a, m_work.path(), false, false, std::nullopt);
@@ -195,8 +192,7 @@ private Q_SLOTS:
         QCOMPARE(pm().auxShells().value(paneB), auxB->object());
     }
 
-    void auxShellTypingExitEnds()
-    {
+    void auxShellTypingExitEnds() {
         const QUuid session = QUuid::createUuid(), pane = QUuid::createUuid();
         SessionTerminal *aux = pm().auxShellView(pane, session, m_work.path());
         QCOMPARE(pm().auxShellView(pane, session, m_work.path()), aux);
@@ -210,10 +206,10 @@ private Q_SLOTS:
         QVERIFY(!pm().exitedAuxPanes().contains(pane));
     }
 
-    void appearanceReachesLiveTerminals()
-    {
+    void appearanceReachesLiveTerminals() {
         const QUuid session = QUuid::createUuid();
-        auto *view = dynamic_cast<SessionTerminalView *>(pm().terminalView(session, m_work.path(), false, false, std::nullopt));
+        auto *view = dynamic_cast<SessionTerminalView *>(
+            pm().terminalView(session, m_work.path(), false, false, std::nullopt));
         QVERIFY(view);
         pm().applyTerminalColors(0xF8F8F2, 0x282A36);
         const QString before = view->colorSchemePath();
@@ -225,7 +221,8 @@ private Q_SLOTS:
         QCOMPARE(pm().appearance().palette, fifteen);
         QVERIFY(!BrindlewickTest::readFile(view->colorSchemePath()).contains("Color=1,2,3"));
         pm().applyTerminalPalette(TerminalTheme::preset(QStringLiteral("dracula")).palette());
-        QVERIFY(BrindlewickTest::readFile(view->colorSchemePath()).contains("[Color1]\nBold=false\nColor=255,85,85"));
+        QVERIFY(BrindlewickTest::readFile(view->colorSchemePath())
+                    .contains("[Color1]\nBold=false\nColor=255,85,85"));
         QVERIFY(view->colorSchemePath() != before);
         QVERIFY(!QFile::exists(before));
         pm().applyMonospaceFont(QStringLiteral("DejaVu Sans Mono"), 15);

@@ -18,8 +18,7 @@ class TestSessionTerminalView : public QObject {
     QTemporaryDir m_work;
     SessionProcessManager &pm() { return SessionProcessManager::shared(); }
 
-    SessionTerminalView *start()
-    {
+    SessionTerminalView *start() {
         auto *view = dynamic_cast<SessionTerminalView *>(
             pm().terminalView(QUuid::createUuid(), m_work.path(), false, false, std::nullopt));
         view->show();
@@ -32,36 +31,39 @@ class TestSessionTerminalView : public QObject {
         QTest::qWait(200); // the fake has switched its terminal to unbuffered input
         return view;
     }
-    QByteArray input() const { return BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input"))); }
+    QByteArray input() const {
+        return BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input")));
+    }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         m_home = std::make_unique<TerminalHome>();
         SessionTerminalView::installFactory();
     }
     void init() { m_home->clearRuns(); }
-    void cleanup()
-    {
+    void cleanup() {
         pm().terminateAll();
         QVERIFY(pm().waitForTerminations(4000));
         Preferences::remove(QStringLiteral("terminal.behavior.copyOnSelect"));
     }
 
-    void lineBreakInsteadOfSubmit_data()
-    {
+    void lineBreakInsteadOfSubmit_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("key");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("Shift+Return, no keyboard protocol") << "stay" << int(Qt::ShiftModifier) << int(Qt::Key_Return) << QByteArray("\n");
-        QTest::newRow("Ctrl+Return") << "stay" << int(Qt::ControlModifier) << int(Qt::Key_Return) << QByteArray("\n");
-        QTest::newRow("Shift+Enter on the keypad") << "stay" << int(Qt::ShiftModifier | Qt::KeypadModifier) << int(Qt::Key_Enter) << QByteArray("\n");
-        QTest::newRow("Shift+Return with the protocol on") << "kitty" << int(Qt::ShiftModifier) << int(Qt::Key_Return) << QByteArray("\x1b[13;2u");
-        QTest::newRow("plain Return submits") << "stay" << int(Qt::NoModifier) << int(Qt::Key_Return) << QByteArray("\r");
+        QTest::newRow("Shift+Return, no keyboard protocol")
+            << "stay" << int(Qt::ShiftModifier) << int(Qt::Key_Return) << QByteArray("\n");
+        QTest::newRow("Ctrl+Return") << "stay" << int(Qt::ControlModifier) << int(Qt::Key_Return)
+                                     << QByteArray("\n");
+        QTest::newRow("Shift+Enter on the keypad") << "stay" << int(Qt::ShiftModifier | Qt::KeypadModifier)
+                                                   << int(Qt::Key_Enter) << QByteArray("\n");
+        QTest::newRow("Shift+Return with the protocol on")
+            << "kitty" << int(Qt::ShiftModifier) << int(Qt::Key_Return) << QByteArray("\x1b[13;2u");
+        QTest::newRow("plain Return submits")
+            << "stay" << int(Qt::NoModifier) << int(Qt::Key_Return) << QByteArray("\r");
     }
-    void lineBreakInsteadOfSubmit()
-    {
+    void lineBreakInsteadOfSubmit() {
         QFETCH(QString, mode);
         QFETCH(int, modifiers);
         QFETCH(int, key);
@@ -76,16 +78,14 @@ private Q_SLOTS:
         QCOMPARE(input(), expected); // one sequence, nothing more
     }
 
-    void copyOnSelect_data()
-    {
+    void copyOnSelect_data() {
         QTest::addColumn<QVariant>("preference");
         QTest::addColumn<bool>("copied");
         QTest::newRow("never set: copies") << QVariant() << true;
         QTest::newRow("on") << QVariant(true) << true;
         QTest::newRow("off") << QVariant(false) << false;
     }
-    void copyOnSelect()
-    {
+    void copyOnSelect() {
         QFETCH(QVariant, preference);
         QFETCH(bool, copied);
         if (preference.isValid())
@@ -112,8 +112,7 @@ private Q_SLOTS:
         }
     }
 
-    void ctrlShiftVPastesCtrlShiftCCopies()
-    {
+    void ctrlShiftVPastesCtrlShiftCCopies() {
         SessionTerminalView *view = start();
         QApplication::clipboard()->setText(QStringLiteral("pasted text"));
         QTest::keyClick(view->display(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);

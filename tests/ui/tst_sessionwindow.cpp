@@ -15,8 +15,8 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <csignal>
 
@@ -34,36 +34,33 @@ class TestSessionWindow : public QObject {
 
     ModelContext &ctx() { return m_container->mainContext(); }
     SessionProcessManager &pm() { return SessionProcessManager::shared(); }
-    Session *addSession(const QString &title, Project *project = nullptr)
-    {
-        auto *s = ctx().insert(std::make_unique<Session>(title, m_work.path(), false, false, false, 0, project));
+    Session *addSession(const QString &title, Project *project = nullptr) {
+        auto *s =
+            ctx().insert(std::make_unique<Session>(title, m_work.path(), false, false, false, 0, project));
         ctx().save();
         return s;
     }
-    SessionWindow *open(const QUuid &id)
-    {
-        auto *w = new SessionWindow(id, ctx(), *m_appModel, [this](const QUuid &s) { SessionLifecycle::teardown(s, ctx()); });
+    SessionWindow *open(const QUuid &id) {
+        auto *w = new SessionWindow(id, ctx(), *m_appModel,
+                                    [this](const QUuid &s) { SessionLifecycle::teardown(s, ctx()); });
         w->show();
         w->activateWindow();
         return w;
     }
-    static QPushButton *button(QMessageBox *box, const QString &text)
-    {
+    static QPushButton *button(QMessageBox *box, const QString &text) {
         for (QAbstractButton *b : box->buttons())
             if (b->text() == text)
                 return qobject_cast<QPushButton *>(b);
         return nullptr;
     }
-    qint64 fakePid(int run)
-    {
+    qint64 fakePid(int run) {
         const QString file = m_home->fakeRun(run, QStringLiteral("pid"));
         [&] { QTRY_VERIFY_WITH_TIMEOUT(!BrindlewickTest::readFile(file).trimmed().isEmpty(), 10000); }();
         return BrindlewickTest::readFile(file).trimmed().toLongLong();
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         m_home = std::make_unique<TerminalHome>();
         SessionTerminalView::installFactory();
         SessionWindow::setTerminatingCheck([this] { return m_terminating; });
@@ -72,13 +69,11 @@ private Q_SLOTS:
         m_container = std::move(*container);
         m_appModel = std::make_unique<AppModel>(nullptr);
     }
-    void init()
-    {
+    void init() {
         m_home->clearRuns();
         m_terminating = false;
     }
-    void cleanup()
-    {
+    void cleanup() {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (auto *s = qobject_cast<SessionWindow *>(w)) {
                 m_terminating = true;
@@ -89,26 +84,24 @@ private Q_SLOTS:
         QVERIFY(pm().waitForTerminations(4000));
     }
 
-    void title()
-    {
-        auto *project = ctx().insert(std::make_unique<Project>(QStringLiteral("/srv/app"), QStringLiteral("App"), std::nullopt, 0));
+    void title() {
+        auto *project = ctx().insert(
+            std::make_unique<Project>(QStringLiteral("/srv/app"), QStringLiteral("App"), std::nullopt, 0));
         Session *withProject = addSession(QStringLiteral("Fix login"), project);
         QCOMPARE(SessionWindow::headerTitle(*withProject), QStringLiteral("App - Fix login"));
-        auto *loose = ctx().insert(std::make_unique<Session>(QStringLiteral("Tidy"), QStringLiteral("/home/u/notes/"), false,
-                                                             false, false, 0, nullptr));
+        auto *loose = ctx().insert(std::make_unique<Session>(
+            QStringLiteral("Tidy"), QStringLiteral("/home/u/notes/"), false, false, false, 0, nullptr));
         QCOMPARE(SessionWindow::headerTitle(*loose), QStringLiteral("notes - Tidy"));
         ctx().rollback();
     }
 
-    void missingSessionClosesItself()
-    {
+    void missingSessionClosesItself() {
         QPointer<SessionWindow> w = open(QUuid::createUuid());
         QTRY_VERIFY(!w);
         QCOMPARE(m_home->fakeRunCount(), 0);
     }
 
-    void closingAsksWhileClaudeRuns()
-    {
+    void closingAsksWhileClaudeRuns() {
         const QUuid id = addSession(QStringLiteral("S"))->id();
         QPointer<SessionWindow> w = open(id);
         QVERIFY(pm().hasTerminal(id));
@@ -129,8 +122,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!TerminalHome::processExists(pid), 3000);
     }
 
-    void closingWhileQuittingKeepsTheRecord()
-    {
+    void closingWhileQuittingKeepsTheRecord() {
         const QUuid id = addSession(QStringLiteral("S"))->id();
         QPointer<SessionWindow> w = open(id);
         const qint64 pid = fakePid(1);
@@ -142,8 +134,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!TerminalHome::processExists(pid), 3000);
     }
 
-    void endedSessionAlertsAndClosesWithoutAsking()
-    {
+    void endedSessionAlertsAndClosesWithoutAsking() {
         const QUuid id = addSession(QStringLiteral("S"))->id();
         QPointer<SessionWindow> w = open(id);
         ::kill(static_cast<pid_t>(fakePid(1)), SIGKILL);
@@ -160,8 +151,7 @@ private Q_SLOTS:
         QVERIFY(!ctx().find<Session>(id));
     }
 
-    void deletedElsewhereCloses()
-    {
+    void deletedElsewhereCloses() {
         const QUuid id = addSession(QStringLiteral("S"))->id();
         QPointer<SessionWindow> w = open(id);
         fakePid(1);
@@ -170,8 +160,7 @@ private Q_SLOTS:
         QVERIFY(!pm().hasTerminal(id));
     }
 
-    void splitsAndShells()
-    {
+    void splitsAndShells() {
         const QUuid id = addSession(QStringLiteral("S"))->id();
         QPointer<SessionWindow> w = open(id);
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -195,7 +184,8 @@ private Q_SLOTS:
         // `exit` in a shell closes its pane; the close button closes the other.
         const qint64 secondPid = pm().terminalFor(pm().auxShells().value(second))->processID();
         pm().terminalFor(pm().auxShells().value(second))->sendInput(QStringLiteral("exit\n"));
-        QTRY_VERIFY_WITH_TIMEOUT(TerminalPaneGrid::shellLeaves(panes->grid().root) == QList<QUuid>{shell}, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(TerminalPaneGrid::shellLeaves(panes->grid().root) == QList<QUuid>{shell},
+                                 5000);
         QVERIFY(pm().exitedAuxPanes().isEmpty());
         QTRY_VERIFY(!TerminalHome::processExists(secondPid));
         auto *close = panes->findChild<QToolButton *>(QStringLiteral("closeShellPane"));
@@ -206,8 +196,7 @@ private Q_SLOTS:
         QVERIFY(pm().hasTerminal(id));
     }
 
-    void dimmingAndFrontSession()
-    {
+    void dimmingAndFrontSession() {
         const QUuid a = addSession(QStringLiteral("A"))->id();
         const QUuid b = addSession(QStringLiteral("B"))->id();
         QPointer<SessionWindow> wa = open(a);

@@ -19,21 +19,18 @@ class TestTerminalSettings : public QObject {
     QTemporaryDir m_work;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         m_home = std::make_unique<BrindlewickTest::TerminalHome>();
         SessionTerminalView::installFactory();
     }
-    void cleanupTestCase()
-    {
+    void cleanupTestCase() {
         SessionProcessManager::shared().terminateAll();
         QVERIFY(SessionProcessManager::shared().waitForTerminations(4000));
     }
 
-    void themesAndColoursReachRunningTerminals()
-    {
-        auto *view = dynamic_cast<SessionTerminalView *>(
-            SessionProcessManager::shared().terminalView(QUuid::createUuid(), m_work.path(), false, false, std::nullopt));
+    void themesAndColoursReachRunningTerminals() {
+        auto *view = dynamic_cast<SessionTerminalView *>(SessionProcessManager::shared().terminalView(
+            QUuid::createUuid(), m_work.path(), false, false, std::nullopt));
         QVERIFY(view);
         Preferences::setValue(QStringLiteral("terminal.theme.id"), QStringLiteral("no-such-theme"));
         TerminalSettingsView page;
@@ -41,28 +38,34 @@ private Q_SLOTS:
         QCOMPARE(page.themePicker()->count(), 4);
 
         page.chooseTheme(QStringLiteral("dracula"));
-        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(), QStringLiteral("F8F8F2"));
-        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.background")).toString(), QStringLiteral("282A36"));
-        QCOMPARE(Preferences::value(QStringLiteral("terminal.theme.id")).toString(), QStringLiteral("dracula"));
+        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(),
+                 QStringLiteral("F8F8F2"));
+        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.background")).toString(),
+                 QStringLiteral("282A36"));
+        QCOMPARE(Preferences::value(QStringLiteral("terminal.theme.id")).toString(),
+                 QStringLiteral("dracula"));
         QByteArray scheme = BrindlewickTest::readFile(view->colorSchemePath());
         QVERIFY(scheme.contains("[Background]\nBold=false\nColor=40,42,54"));
         QVERIFY(scheme.contains("[Color1]\nBold=false\nColor=255,85,85"));
 
         page.setColor(true, 0xFF0000);
-        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(), QStringLiteral("FF0000"));
-        QVERIFY(BrindlewickTest::readFile(view->colorSchemePath()).contains("[Foreground]\nBold=false\nColor=255,0,0"));
+        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(),
+                 QStringLiteral("FF0000"));
+        QVERIFY(BrindlewickTest::readFile(view->colorSchemePath())
+                    .contains("[Foreground]\nBold=false\nColor=255,0,0"));
 
         page.resetButton()->click();
-        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(), QStringLiteral("FFFFFF"));
-        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.background")).toString(), QStringLiteral("1E1E1E"));
+        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(),
+                 QStringLiteral("FFFFFF"));
+        QCOMPARE(Preferences::value(QStringLiteral("terminal.color.background")).toString(),
+                 QStringLiteral("1E1E1E"));
         QCOMPARE(page.themePicker()->currentData().toString(), QStringLiteral("default"));
         scheme = BrindlewickTest::readFile(view->colorSchemePath());
         QVERIFY(scheme.contains("[Background]\nBold=false\nColor=30,30,30"));
         QVERIFY(scheme.contains("[Color1]\nBold=false\nColor=205,49,49"));
     }
 
-    void switchesAreStored()
-    {
+    void switchesAreStored() {
         Preferences::remove(QStringLiteral("terminal.behavior.copyOnSelect"));
         TerminalSettingsView page;
         QVERIFY(page.copyOnSelect()->isChecked()); // never written reads as on

@@ -8,8 +8,7 @@ using namespace Brindlewick;
 class TestSessionLaunchCommand : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void commandString_data()
-    {
+    void commandString_data() {
         QTest::addColumn<QString>("resume");
         QTest::addColumn<bool>("hasResume");
         QTest::addColumn<bool>("skip");
@@ -26,46 +25,60 @@ private Q_SLOTS:
         QTest::newRow("remote only") << QString() << false << false << true
                                      << QStringLiteral("exec claude --remote-control");
         QTest::newRow("upper-case id kept as it is")
-            << id.toUpper() << true << false << false << QStringLiteral("exec claude --resume ") + id.toUpper();
+            << id.toUpper() << true << false << false
+            << QStringLiteral("exec claude --resume ") + id.toUpper();
         QTest::newRow("shell injection dropped")
             << QStringLiteral("0f8e1c2a-3b4d-4e5f-8a9b-0c1d2e3f;rm -rf ~") << true << false << false
             << QStringLiteral("exec claude");
         QTest::newRow("36 chars but not a uuid dropped")
             << QStringLiteral("------------------------------------") << true << true << false
             << QStringLiteral("exec claude --dangerously-skip-permissions");
-        QTest::newRow("empty id dropped") << QString() << true << false << false << QStringLiteral("exec claude");
-        QTest::newRow("id with spaces dropped")
-            << QStringLiteral(" 0f8e1c2a-3b4d-4e5f-8a9b-0c1d2e3f4a5b") << true << false << false
-            << QStringLiteral("exec claude");
+        QTest::newRow("empty id dropped")
+            << QString() << true << false << false << QStringLiteral("exec claude");
+        QTest::newRow("id with spaces dropped") << QStringLiteral(" 0f8e1c2a-3b4d-4e5f-8a9b-0c1d2e3f4a5b")
+                                                << true << false << false << QStringLiteral("exec claude");
     }
-    void commandString()
-    {
+    void commandString() {
         QFETCH(QString, resume);
         QFETCH(bool, hasResume);
         QFETCH(bool, skip);
         QFETCH(bool, remote);
         QFETCH(QString, expected);
-        QCOMPARE(SessionLaunchCommand::claudeCommand(hasResume ? std::optional<QString>(resume) : std::nullopt, skip,
-                                                     remote),
+        QCOMPARE(SessionLaunchCommand::claudeCommand(
+                     hasResume ? std::optional<QString>(resume) : std::nullopt, skip, remote),
                  expected);
     }
 
-    void loginShell_data()
-    {
+    void loginShell_data() {
         QTest::addColumn<QString>("shellVariable");
         QTest::addColumn<QString>("passwordShell");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("SHELL absolute and executable") << "/bin/bash" << "/bin/zsh" << "/bin/bash";
-        QTest::newRow("bare program name") << "bash" << "/bin/dash" << "/bin/dash";
-        QTest::newRow("relative path") << "./bash" << "/bin/dash" << "/bin/dash";
-        QTest::newRow("not executable") << "/etc/passwd" << "/bin/dash" << "/bin/dash";
-        QTest::newRow("unset, password shell") << "" << "/bin/dash" << "/bin/dash";
-        QTest::newRow("neither usable") << "zsh" << "/usr/bin/missing" << "/bin/sh";
-        QTest::newRow("password shell relative") << "" << "bash" << "/bin/sh";
-        QTest::newRow("path with = cannot go through env") << "/opt/a=b/bash" << "/bin/dash" << "/bin/dash";
+        QTest::newRow("SHELL absolute and executable") << "/bin/bash"
+                                                       << "/bin/zsh"
+                                                       << "/bin/bash";
+        QTest::newRow("bare program name") << "bash"
+                                           << "/bin/dash"
+                                           << "/bin/dash";
+        QTest::newRow("relative path") << "./bash"
+                                       << "/bin/dash"
+                                       << "/bin/dash";
+        QTest::newRow("not executable") << "/etc/passwd"
+                                        << "/bin/dash"
+                                        << "/bin/dash";
+        QTest::newRow("unset, password shell") << ""
+                                               << "/bin/dash"
+                                               << "/bin/dash";
+        QTest::newRow("neither usable") << "zsh"
+                                        << "/usr/bin/missing"
+                                        << "/bin/sh";
+        QTest::newRow("password shell relative") << ""
+                                                 << "bash"
+                                                 << "/bin/sh";
+        QTest::newRow("path with = cannot go through env") << "/opt/a=b/bash"
+                                                           << "/bin/dash"
+                                                           << "/bin/dash";
     }
-    void loginShell()
-    {
+    void loginShell() {
         QFETCH(QString, shellVariable);
         QFETCH(QString, passwordShell);
         QFETCH(QString, expected);
@@ -76,8 +89,7 @@ private Q_SLOTS:
                  expected);
     }
 
-    void environmentHasOnlyTheListedVariables()
-    {
+    void environmentHasOnlyTheListedVariables() {
         QProcessEnvironment app;
         app.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin"));
         app.insert(QStringLiteral("HOME"), QStringLiteral("/home/u"));
@@ -103,22 +115,21 @@ private Q_SLOTS:
         QCOMPARE(SessionLaunchCommand::environment(std::nullopt, app), expected.mid(1));
     }
 
-    void launchGoesThroughEnvMinusI()
-    {
+    void launchGoesThroughEnvMinusI() {
         QProcessEnvironment app;
         app.insert(QStringLiteral("HOME"), QStringLiteral("/h"));
         const QUuid id = QUuid::createUuid();
-        const TerminalLaunch session =
-            SessionLaunchCommand::sessionLaunch(id, QStringLiteral("/work/p"), true, false, std::nullopt,
-                                                QStringLiteral("/bin/bash"), app);
+        const TerminalLaunch session = SessionLaunchCommand::sessionLaunch(
+            id, QStringLiteral("/work/p"), true, false, std::nullopt, QStringLiteral("/bin/bash"), app);
         QCOMPARE(session.program, QStringLiteral("/usr/bin/env"));
         QCOMPARE(session.workingDirectory, QStringLiteral("/work/p"));
         QCOMPARE(session.arguments,
                  (QStringList{QStringLiteral("/usr/bin/env"), QStringLiteral("-i"),
-                              QStringLiteral("CLAUDE_CARD_ID=") + uuidText(id), QStringLiteral("TERM=xterm-256color"),
-                              QStringLiteral("COLORTERM=truecolor"), QStringLiteral("LANG=en_US.UTF-8"),
-                              QStringLiteral("HOME=/h"), QStringLiteral("/bin/bash"), QStringLiteral("-l"),
-                              QStringLiteral("-i"), QStringLiteral("-c"),
+                              QStringLiteral("CLAUDE_CARD_ID=") + uuidText(id),
+                              QStringLiteral("TERM=xterm-256color"), QStringLiteral("COLORTERM=truecolor"),
+                              QStringLiteral("LANG=en_US.UTF-8"), QStringLiteral("HOME=/h"),
+                              QStringLiteral("/bin/bash"), QStringLiteral("-l"), QStringLiteral("-i"),
+                              QStringLiteral("-c"),
                               QStringLiteral("exec claude --dangerously-skip-permissions")}));
         const TerminalLaunch aux =
             SessionLaunchCommand::auxShellLaunch(QStringLiteral("/work/p"), QStringLiteral("/bin/bash"), app);

@@ -10,8 +10,7 @@ using namespace Brindlewick;
 class TestTerminalPieces : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void windowGrid_data()
-    {
+    void windowGrid_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QVector<QRect>>("expected");
@@ -21,27 +20,30 @@ private Q_SLOTS:
         QTest::newRow("empty area") << 3 << QRect(0, 0, 0, 900) << QVector<QRect>{};
         QTest::newRow("one fills the area") << 1 << area << QVector<QRect>{area};
         QTest::newRow("four: 2 x 2") << 4 << area
-                                     << QVector<QRect>{{0, 20, 800, 450}, {800, 20, 800, 450}, {0, 470, 800, 450},
+                                     << QVector<QRect>{{0, 20, 800, 450},
+                                                       {800, 20, 800, 450},
+                                                       {0, 470, 800, 450},
                                                        {800, 470, 800, 450}};
         QTest::newRow("three: 2 columns, 2 rows, last cell empty")
             << 3 << area << QVector<QRect>{{0, 20, 800, 450}, {800, 20, 800, 450}, {0, 470, 800, 450}};
         QTest::newRow("five: 3 columns, 2 rows, two at the left of the bottom row")
             << 5 << QRect(10, 0, 900, 600)
-            << QVector<QRect>{{10, 0, 300, 300},  {310, 0, 300, 300}, {610, 0, 300, 300},
-                              {10, 300, 300, 300}, {310, 300, 300, 300}};
+            << QVector<QRect>{{10, 0, 300, 300},
+                              {310, 0, 300, 300},
+                              {610, 0, 300, 300},
+                              {10, 300, 300, 300},
+                              {310, 300, 300, 300}};
         QTest::newRow("uneven widths meet without gaps")
             << 3 << QRect(0, 0, 1001, 3) << QVector<QRect>{{0, 0, 501, 2}, {501, 0, 500, 2}, {0, 2, 501, 1}};
     }
-    void windowGrid()
-    {
+    void windowGrid() {
         QFETCH(int, count);
         QFETCH(QRect, area);
         QFETCH(QVector<QRect>, expected);
         QCOMPARE(WindowGridLayout::frames(count, area), expected);
     }
 
-    void modes_data()
-    {
+    void modes_data() {
         QTest::addColumn<QList<QByteArray>>("chunks");
         QTest::addColumn<bool>("mouse");
         QTest::addColumn<int>("keyboard");
@@ -62,12 +64,13 @@ private Q_SLOTS:
         QTest::newRow("kitty or, then not") << L{"\x1b[=1u\x1b[=4;2u\x1b[=1;3u"} << false << 4;
         QTest::newRow("kitty query is not a change") << L{"\x1b[?u"} << false << 0;
         QTest::newRow("restore cursor is not a change") << L{"\x1b[>1u\x1b[u"} << false << 1;
-        QTest::newRow("full reset") << L{"\x1b[>1u\x1b[?1000h\x1b" "c"} << false << 0;
+        QTest::newRow("full reset") << L{"\x1b[>1u\x1b[?1000h\x1b"
+                                         "c"}
+                                    << false << 0;
         QTest::newRow("interrupted sequence") << L{"\x1b[?10\x1b[?1000h"} << true << 0;
         QTest::newRow("utf-8 continuation 0x9b is text") << L{"\xe2\x9b\x94", "[?1000h"} << false << 0;
     }
-    void modes()
-    {
+    void modes() {
         QFETCH(QList<QByteArray>, chunks);
         QFETCH(bool, mouse);
         QFETCH(int, keyboard);
@@ -78,8 +81,7 @@ private Q_SLOTS:
         QCOMPARE(tracker.keyboardFlags(), keyboard);
     }
 
-    void links_data()
-    {
+    void links_data() {
         QTest::addColumn<QString>("url");
         QTest::addColumn<bool>("allowed");
         QTest::newRow("https") << "https://example.org/a" << true;
@@ -92,15 +94,13 @@ private Q_SLOTS:
         QTest::newRow("no scheme") << "example.org" << false;
         QTest::newRow("empty") << "" << false;
     }
-    void links()
-    {
+    void links() {
         QFETCH(QString, url);
         QFETCH(bool, allowed);
         QCOMPARE(TerminalLinkPolicy::allows(QUrl(url)), allowed);
     }
 
-    void themes()
-    {
+    void themes() {
         const QVector<TerminalTheme> &presets = TerminalTheme::presets();
         QCOMPARE(presets.size(), 4);
         QCOMPARE(presets[0].id, QStringLiteral("default"));

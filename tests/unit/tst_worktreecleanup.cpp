@@ -16,13 +16,13 @@ using namespace Brindlewick;
 
 namespace {
 
-WorktreeCleanup::GitResult git(const QStringList &args, const QString &dir)
-{
+WorktreeCleanup::GitResult git(const QStringList &args, const QString &dir) {
     QProcess p;
     p.setWorkingDirectory(dir);
     p.start(QStringLiteral("git"), args);
     p.waitForFinished(20000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput())};
 }
 
 } // namespace
@@ -43,16 +43,20 @@ class TestWorktreeCleanup : public QObject {
     Project *m_project = nullptr;
     ModelContext &ctx() { return m_container->mainContext(); }
 
-    QString addWorktree(const QString &name)
-    {
+    QString addWorktree(const QString &name) {
         const QString path = m_dir.path() + QStringLiteral("/wt/") + name;
-        [&] { QCOMPARE(git({QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-b"), QStringLiteral("bwk/") + name, QStringLiteral("--"), path}, m_repo).exitCode, 0); }();
+        [&] {
+            QCOMPARE(git({QStringLiteral("worktree"), QStringLiteral("add"), QStringLiteral("-b"),
+                          QStringLiteral("bwk/") + name, QStringLiteral("--"), path},
+                         m_repo)
+                         .exitCode,
+                     0);
+        }();
         return path;
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         m_home = std::make_unique<BrindlewickTest::TempHome>();
         auto c = ContainerFactory::make(true);
         QVERIFY(c);
@@ -66,7 +70,9 @@ private Q_SLOTS:
         QCOMPARE(git({QStringLiteral("init"), QStringLiteral("-q")}, m_repo).exitCode, 0);
         QVERIFY(BrindlewickTest::writeFile(m_repo + QStringLiteral("/a.txt"), "a\n"));
         QCOMPARE(git({QStringLiteral("add"), QStringLiteral(".")}, m_repo).exitCode, 0);
-        QCOMPARE(git({QStringLiteral("commit"), QStringLiteral("-qm"), QStringLiteral("one")}, m_repo).exitCode, 0);
+        QCOMPARE(
+            git({QStringLiteral("commit"), QStringLiteral("-qm"), QStringLiteral("one")}, m_repo).exitCode,
+            0);
         m_project = ctx().insert(std::make_unique<Project>(m_repo, QStringLiteral("repo"), std::nullopt, 0));
         QVERIFY(ctx().save());
         SessionLifecycle::setWorktreeCleanup([this](const QString &root, const QString &path) {
@@ -76,34 +82,37 @@ private Q_SLOTS:
                 return m_answer.value_or(false);
             };
             prompt.reportRemovalFailed = [this](const QString &) { ++m_reported; };
-            WorktreeCleanup::run(root, path, git, prompt, [this] { return m_terminating; }, this,
-                                 [this](WorktreeCleanupOutcome o) { m_outcome = o; });
+            WorktreeCleanup::run(
+                root, path, git, prompt, [this] { return m_terminating; }, this,
+                [this](WorktreeCleanupOutcome o) { m_outcome = o; });
         });
     }
-    void init()
-    {
+    void init() {
         m_asked = m_reported = 0;
         m_answer.reset();
         m_outcome.reset();
         m_terminating = false;
     }
 
-    void teardownAndCleanup_data()
-    {
-        QTest::addColumn<QString>("dirt");      // "", "untracked", "locked"
+    void teardownAndCleanup_data() {
+        QTest::addColumn<QString>("dirt"); // "", "untracked", "locked"
         QTest::addColumn<std::optional<bool>>("answer");
         QTest::addColumn<bool>("terminating");
         QTest::addColumn<int>("asked");
         QTest::addColumn<bool>("remains");
         QTest::addColumn<int>("reported");
-        QTest::newRow("clean: removed without a question") << "" << std::optional<bool>() << false << 0 << false << 0;
-        QTest::newRow("untracked file, keep") << "untracked" << std::optional<bool>(false) << false << 1 << true << 0;
-        QTest::newRow("untracked file, force") << "untracked" << std::optional<bool>(true) << false << 1 << false << 0;
-        QTest::newRow("locked, force refused by git: reported") << "locked" << std::optional<bool>(true) << false << 0 << true << 1;
-        QTest::newRow("while quitting nothing happens") << "untracked" << std::optional<bool>(true) << true << 0 << true << 0;
+        QTest::newRow("clean: removed without a question")
+            << "" << std::optional<bool>() << false << 0 << false << 0;
+        QTest::newRow("untracked file, keep")
+            << "untracked" << std::optional<bool>(false) << false << 1 << true << 0;
+        QTest::newRow("untracked file, force")
+            << "untracked" << std::optional<bool>(true) << false << 1 << false << 0;
+        QTest::newRow("locked, force refused by git: reported")
+            << "locked" << std::optional<bool>(true) << false << 0 << true << 1;
+        QTest::newRow("while quitting nothing happens")
+            << "untracked" << std::optional<bool>(true) << true << 0 << true << 0;
     }
-    void teardownAndCleanup()
-    {
+    void teardownAndCleanup() {
         QFETCH(QString, dirt);
         QFETCH(std::optional<bool>, answer);
         QFETCH(bool, terminating);
@@ -118,7 +127,8 @@ private Q_SLOTS:
             QCOMPARE(git({QStringLiteral("worktree"), QStringLiteral("lock"), path}, m_repo).exitCode, 0);
         m_answer = answer;
         m_terminating = terminating;
-        auto *session = ctx().insert(std::make_unique<Session>(QStringLiteral("s"), path, true, false, false, 0, m_project));
+        auto *session = ctx().insert(
+            std::make_unique<Session>(QStringLiteral("s"), path, true, false, false, 0, m_project));
         QVERIFY(ctx().save());
         const QUuid id = session->id();
         SessionLifecycle::teardown(id, ctx());
@@ -136,12 +146,13 @@ private Q_SLOTS:
             QCOMPARE(*m_outcome, WorktreeCleanupOutcome::failed);
     }
 
-    void notInAWorktreeOrWithoutProjectNoGit()
-    {
+    void notInAWorktreeOrWithoutProjectNoGit() {
         bool called = false;
         SessionLifecycle::setWorktreeCleanup([&](const QString &, const QString &) { called = true; });
-        auto *plain = ctx().insert(std::make_unique<Session>(QStringLiteral("p"), m_repo, false, false, false, 0, nullptr));
-        auto *orphan = ctx().insert(std::make_unique<Session>(QStringLiteral("o"), m_repo + QStringLiteral("/x"), true, false, false, 0, nullptr));
+        auto *plain = ctx().insert(
+            std::make_unique<Session>(QStringLiteral("p"), m_repo, false, false, false, 0, nullptr));
+        auto *orphan = ctx().insert(std::make_unique<Session>(
+            QStringLiteral("o"), m_repo + QStringLiteral("/x"), true, false, false, 0, nullptr));
         QVERIFY(ctx().save());
         const QUuid a = plain->id(), b = orphan->id();
         SessionLifecycle::teardown(a, ctx());
@@ -151,26 +162,29 @@ private Q_SLOTS:
         QVERIFY(!called);
     }
 
-    void orphanPlan_data()
-    {
+    void orphanPlan_data() {
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("optedIn");
         QTest::addColumn<QString>("branch");
         QTest::addColumn<int>("effect");
         using K = OrphanDeleteEffect::Kind;
         QTest::newRow("kept") << int(WorktreeCleanupOutcome::kept) << true << "b" << int(K::none);
-        QTest::newRow("failed") << int(WorktreeCleanupOutcome::failed) << true << "b" << int(K::reportFailure);
-        QTest::newRow("removed, branch opted in") << int(WorktreeCleanupOutcome::removed) << true << "b" << int(K::deleteBranch);
-        QTest::newRow("removed, not opted in") << int(WorktreeCleanupOutcome::removed) << false << "b" << int(K::rescan);
-        QTest::newRow("removed, empty branch") << int(WorktreeCleanupOutcome::removed) << true << "" << int(K::rescan);
+        QTest::newRow("failed") << int(WorktreeCleanupOutcome::failed) << true << "b"
+                                << int(K::reportFailure);
+        QTest::newRow("removed, branch opted in")
+            << int(WorktreeCleanupOutcome::removed) << true << "b" << int(K::deleteBranch);
+        QTest::newRow("removed, not opted in")
+            << int(WorktreeCleanupOutcome::removed) << false << "b" << int(K::rescan);
+        QTest::newRow("removed, empty branch")
+            << int(WorktreeCleanupOutcome::removed) << true << "" << int(K::rescan);
     }
-    void orphanPlan()
-    {
+    void orphanPlan() {
         QFETCH(int, outcome);
         QFETCH(bool, optedIn);
         QFETCH(QString, branch);
         QFETCH(int, effect);
-        const OrphanDeleteEffect e = WorktreeCleanup::planOrphanDeletion(WorktreeCleanupOutcome(outcome), optedIn, branch);
+        const OrphanDeleteEffect e =
+            WorktreeCleanup::planOrphanDeletion(WorktreeCleanupOutcome(outcome), optedIn, branch);
         QCOMPARE(int(e.kind), effect);
         if (e.kind == OrphanDeleteEffect::Kind::deleteBranch)
             QCOMPARE(e.branch, branch);
