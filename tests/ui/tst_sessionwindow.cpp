@@ -3,11 +3,13 @@
 // the front session.
 #include "models/project.h"
 #include "models/session.h"
+#include "models/uuidtext.h"
 #include "persistence/containerfactory.h"
 #include "persistence/modelcontext.h"
 #include "services/appmodel.h"
 #include "services/sessionlifecycle.h"
 #include "services/sessionprocessmanager.h"
+#include "services/windowgridlayout.h"
 #include "support/terminalhome.h"
 #include "views/sessionterminalview.h"
 #include "views/sessionwindow.h"
@@ -15,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -194,6 +197,25 @@ private Q_SLOTS:
         QTRY_VERIFY(panes->grid().root == Node::leaf(id, Node::Kind::claude));
         QVERIFY(pm().auxShells().isEmpty());
         QVERIFY(pm().hasTerminal(id));
+    }
+
+    void focusAndTiling() {
+        QVERIFY(!pm().focusWindow(QUuid::createUuid()));
+        pm().arrangeWindowsInGrid(); // nothing running: nothing happens
+        const QUuid a = addSession(QStringLiteral("A"))->id();
+        const QUuid b = addSession(QStringLiteral("B"))->id();
+        QPointer<SessionWindow> wa = open(a);
+        QPointer<SessionWindow> wb = open(b);
+        QVERIFY(QTest::qWaitForWindowActive(wb));
+        QVERIFY(pm().focusWindow(a));
+        QTRY_VERIFY(wa->isActiveWindow());
+        pm().arrangeWindowsInGrid();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QVector<QRect> frames = WindowGridLayout::frames(2, area);
+        // Sorted by id text: the first id gets the left cell.
+        const bool aFirst = uuidText(a) < uuidText(b);
+        QTRY_COMPARE((aFirst ? wa : wb)->frameGeometry().topLeft(), frames[0].topLeft());
+        QTRY_COMPARE((aFirst ? wb : wa)->frameGeometry().topLeft(), frames[1].topLeft());
     }
 
     void dimmingAndFrontSession() {
