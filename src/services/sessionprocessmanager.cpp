@@ -89,6 +89,8 @@ SessionTerminal *SessionProcessManager::terminalView(const QUuid &sessionID, con
     connect(
         watchOf(view), &ProcessExitWatch::exited, this,
         [this, sessionID, view] { handleProcessExit(sessionID, view); }, Qt::QueuedConnection);
+    if (watchOf(view)->hasExited()) // never started, or gone before it could be watched
+        QTimer::singleShot(0, this, [this, sessionID, view] { handleProcessExit(sessionID, view); });
     m_terminals.insert(sessionID, view);
     const QString input = m_pendingInitialInput.take(sessionID);
     if (!input.isEmpty())
@@ -111,6 +113,8 @@ SessionTerminal *SessionProcessManager::auxShellView(const QUuid &paneID, const 
     connect(
         watchOf(view), &ProcessExitWatch::exited, this, [this, paneID, view] { handleAuxExit(paneID, view); },
         Qt::QueuedConnection);
+    if (watchOf(view)->hasExited())
+        QTimer::singleShot(0, this, [this, paneID, view] { handleAuxExit(paneID, view); });
     m_auxShells.insert(paneID, view);
     m_auxShellSession.insert(paneID, sessionID);
     qCDebug(lcSessionProcessManager, "started aux shell pane %s for session %s",
