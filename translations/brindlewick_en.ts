@@ -38,6 +38,7 @@
     <message><source>Brindlewick について</source><translation>About Brindlewick</translation></message>
     <message><source>Brindlewick を終了</source><translation>Quit Brindlewick</translation></message>
     <message><source>Brindlewick を終了しますか。</source><translation>Quit Brindlewick?</translation></message>
+    <message><source>Brindlewick（既定）</source><translation>Brindlewick (default)</translation></message>
     <message><source>Claude Code フック</source><translation>Claude Code Hooks</translation></message>
     <message><source>Claude Code フックの初回セットアップ</source><translation>First-Time Setup of Claude Code Hooks</translation></message>
     <message><source>Claude が作業中</source><translation>Claude is working</translation></message>
@@ -50,6 +51,8 @@
     <message><source>Remote Control を有効にする</source><translation>Enable Remote Control</translation></message>
     <message><source>claude を権限確認なし（--dangerously-skip-permissions）で起動します。確認なしでツールが実行される危険な設定です。</source><translation>Starts claude without permission checks (--dangerously-skip-permissions). Tools then run without asking, which is dangerous.</translation></message>
     <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git could not be found. Install git and make sure it is on your PATH.</translation></message>
+    <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude has exited. What is shown stays readable. To end the session (and delete its card), close this window.</translation></message>
+    <message><source>claude の返答など端末の文字色です。暗い背景で読みにくい場合は文字色を明るく（白く）してください。</source><translation>This is the terminal's text colour, for example of claude's replies. If it is hard to read on a dark background, make the text colour lighter (whiter).</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks is not an object</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ is not an array of objects</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json is invalid</translation></message>
@@ -74,12 +77,30 @@
     <message><source>あなたの番</source><translation>Your turn</translation></message>
     <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Deleting this worktree loses any uncommitted changes. If you keep it, you can review and commit them later.&#10;Location: %@</translation></message>
     <message><source>このプロジェクトは git リポジトリではないため、worktree は利用できません。</source><translation>This project is not a git repository, so worktrees are not available.</translation></message>
+    <message><source>worktree の削除に失敗: %@</source><translation>Removing the worktree failed: %@</translation></message>
+    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>The worktree was deleted; only the branch “%@” remains. It may hold unmerged commits, which a forced deletion would lose.</translation></message>
+    <message><source>worktree を保持しました: %@</source><translation>Kept the worktree: %@</translation></message>
+    <message><source>worktree を削除できませんでした</source><translation>The worktree could not be deleted</translation></message>
+    <message><source>● claude: 応答テキスト abc 0123</source><translation>● claude: reply text abc 0123</translation></message>
+    <message><source>「</source><translation>“</translation></message>
+    <message><source>「未フォーカスを暗く」はいま操作していないセッション窓を薄く表示し、どれが手番か分かりやすくします。「選択でコピー」はドラッグ選択した瞬間にクリップボードへ入れます（Ctrl+Shift+C のコピーは設定に関係なく使えます）。</source><translation>Dimming shows the session windows you are not using more faintly, so it is clear whose turn it is. Copy on selection puts a dragged selection on the clipboard at once (Ctrl+Shift+C copies regardless of this setting).</translation></message>
+    <message><source>」をコピー</source><translation>” – copy</translation></message>
+    <message><source>あなたの番</source><translation>Your turn</translation></message>
+    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Deleting this worktree loses any uncommitted changes. If you keep it, you can review and commit them later.&#10;Location: %@</translation></message>
+    <message><source>このまま確認</source><translation>Keep Looking</translation></message>
+    <message><source>このセッションを終了しますか。</source><translation>End this session?</translation></message>
+    <message><source>この補助シェルを閉じる</source><translation>Close this auxiliary shell</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Not applied to any session (unknown card or stale event)</translation></message>
     <message><source>なし</source><translation>None</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Switches the language of the app's texts. “Follow the system” uses the operating system's language setting.</translation></message>
     <message><source>イエロー</source><translation>Yellow</translation></message>
     <message><source>ウインドウ</source><translation>Window</translation></message>
     <message><source>オレンジ</source><translation>Orange</translation></message>
+    <message><source>ウィンドウを閉じる</source><translation>Close Window</translation></message>
+    <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Closing the window ends the claude process and deletes this session (its card).</translation></message>
+    <message><source>ウインドウ</source><translation>Window</translation></message>
+    <message><source>オンにすると、セッション起動時の Remote Control スイッチが最初からオンになり、claude は --remote-control 付きで起動します。同じセッションを Claude の Web アプリ、スマートフォンアプリ、Claude Desktop から続けられます。スイッチは起動前にセッションごとに変更できます。&#10;&#10;claude はこのコンピューター上で動き続け、リモートの画面はその窓にすぎません。スリープやシャットダウンでセッションは止まります（復帰すると再接続します）。Claude の Web サービスへのログインと有料プラン（Pro / Max など）が必要で、オンの間は同期のため会話が Anthropic 側に保存されます。</source><translation>When this is on, the Remote Control switch of the session launcher starts switched on and claude is started with --remote-control, so you can continue the same session from Claude's web app, the Claude phone app or Claude Desktop. You can still change the switch for each session before starting it.&#10;&#10;claude keeps running on this computer; the remote screen is only a window onto it, so sleep or shutdown stops the session (it reconnects on wake). You need to be signed in to Claude's web service with a paid plan (Pro, Max or similar), and while this is on the conversation is stored on Anthropic's side for syncing.</translation></message>
+    <message><source>カラーテーマ</source><translation>Colour Theme</translation></message>
     <message><source>カードなし</source><translation>No cards</translation></message>
     <message><source>カードの「いま誰のターン？」を自動で切り替えるため、~/.claude/settings.json に Brindlewick のフックを追加します。&#10;&#10;・既存の設定や他ツールのフックは変更しません。&#10;・追加前に自動でバックアップを作成します。&#10;・「今はしない」を選ぶとこの案内は次回から表示しません。設定ウィンドウの「フック」からいつでも導入・除去できます。</source><translation>To switch each card's “whose turn is it?” automatically, Brindlewick adds its hooks to ~/.claude/settings.json.&#10;&#10;• Existing settings and other tools' hooks are not changed.&#10;• A backup is made automatically before anything is added.&#10;• If you choose “Not Now”, this prompt will not appear again. You can install or remove the hooks at any time on the “Hooks” page of the preferences.</translation></message>
     <message><source>カードの自動列移動は ~/.claude/settings.json のフックで動きます。導入すると 4 つのイベント（プロンプト送信・ツール実行・通知・停止）に Brindlewick のフックを追加します。既存の設定や他ツールのフックは変更せず、追加前に自動でバックアップを作成します。</source><translation>Cards move between columns by themselves through hooks in ~/.claude/settings.json. Installing adds Brindlewick's hook to four events (prompt submission, tool use, notification, stop). Existing settings and other tools' hooks are left unchanged, and a backup is made automatically before anything is added.</translation></message>
@@ -96,9 +117,21 @@
     <message><source>セッションの保存に失敗しました。</source><translation>Saving the session failed.</translation></message>
     <message><source>セッションの保存に失敗しました。作成した worktree は撤去しました。</source><translation>Saving the session failed. The worktree that was created has been removed.</translation></message>
     <message><source>セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。</source><translation>Worktrees kept after their sessions were closed. Delete the ones you no longer need (by default the branch is kept).</translation></message>
+    <message><source>セッションが終了しました</source><translation>The session has ended</translation></message>
+    <message><source>セッションが見つかりません</source><translation>Session not found</translation></message>
+    <message><source>セッションの起動</source><translation>Starting Sessions</translation></message>
+    <message><source>セッションを格子状に整列</source><translation>Arrange Sessions in a Grid</translation></message>
     <message><source>セッションを閉じる</source><translation>Close Session</translation></message>
     <message><source>セッションを開始</source><translation>Start Session</translation></message>
     <message><source>セッションウィンドウを最前面に表示</source><translation>Brings the session window to the front</translation></message>
+    <message><source>セッション削除に失敗: %@</source><translation>Deleting the session failed: %@</translation></message>
+    <message><source>ターミナル</source><translation>Terminal</translation></message>
+    <message><source>ターミナルの挙動</source><translation>Terminal Behaviour</translation></message>
+    <message><source>ターミナルの色</source><translation>Terminal Colours</translation></message>
+    <message><source>ターミナルを上下に分割</source><translation>Split Terminal Top and Bottom</translation></message>
+    <message><source>ターミナルを左右に分割</source><translation>Split Terminal Left and Right</translation></message>
+    <message><source>ターミナル色のプレビュー</source><translation>Preview of the terminal colours</translation></message>
+    <message><source>テーマ</source><translation>Theme</translation></message>
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>パープル</source><translation>Purple</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
@@ -114,6 +147,7 @@
     <message><source>ブランチも削除</source><translation>Delete branch too</translation></message>
     <message><source>ブランチも削除 %@</source><translation>Delete branch %@ too</translation></message>
     <message><source>ブルー</source><translation>Blue</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Force-delete the branch “%@”?</translation></message>
     <message><source>プロジェクト</source><translation>Projects</translation></message>
     <message><source>プロジェクトがありません</source><translation>No Projects</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Project Not Found</translation></message>
@@ -148,6 +182,11 @@
     <message><source>削除</source><translation>Delete</translation></message>
     <message><source>削除…</source><translation>Delete…</translation></message>
     <message><source>削除できません</source><translation>Cannot delete</translation></message>
+    <message><source>保持</source><translation>Keep</translation></message>
+    <message><source>停止</source><translation>Stopped</translation></message>
+    <message><source>再確認</source><translation>Check Again</translation></message>
+    <message><source>前を検索</source><translation>Find Previous</translation></message>
+    <message><source>前景・背景色と ANSI 16 色パレットを一括で切り替えます。選択後に下の文字色・背景色で微調整もできます。</source><translation>Switches the foreground and background colours and the 16-colour ANSI palette together. You can fine-tune the text and background colours below afterwards.</translation></message>
     <message><source>受信ログ（</source><translation>Received log (</translation></message>
     <message><source>名前を変更…</source><translation>Rename…</translation></message>
     <message><source>変更</source><translation>Rename</translation></message>
@@ -172,6 +211,15 @@
     <message><source>権限確認をスキップ</source><translation>Skip permission checks</translation></message>
     <message><source>残す</source><translation>Keep</translation></message>
     <message><source>残った worktree</source><translation>Left-over worktrees</translation></message>
+    <message><source>文字色（前景）</source><translation>Text colour (foreground)</translation></message>
+    <message><source>新規セッションで Remote Control を有効にする</source><translation>Enable Remote Control for new sessions</translation></message>
+    <message><source>既定（白文字／暗背景）に戻す</source><translation>Back to the default (white text on dark background)</translation></message>
+    <message><source>未フォーカスのセッションを暗くする</source><translation>Dim sessions without focus</translation></message>
+    <message><source>未導入</source><translation>Not installed</translation></message>
+    <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
+    <message><source>検索…</source><translation>Find…</translation></message>
+    <message><source>次を検索</source><translation>Find Next</translation></message>
+    <message><source>残す</source><translation>Keep</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
     <message><source>状態不明</source><translation>State unknown</translation></message>
     <message><source>独立 worktree で作成</source><translation>Create in its own worktree</translation></message>
@@ -179,8 +227,10 @@
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>
     <message><source>終了する</source><translation>Quit</translation></message>
     <message><source>色</source><translation>Color</translation></message>
+    <message><source>背景色</source><translation>Background colour</translation></message>
     <message><source>表示</source><translation>View</translation></message>
     <message><source>表示言語</source><translation>Display language</translation></message>
+    <message><source>補助シェルを閉じる</source><translation>Close auxiliary shell</translation></message>
     <message><source>要確認</source><translation>Needs Review</translation></message>
     <message><source>設定</source><translation>Preferences</translation></message>
     <message><source>設定…</source><translation>Preferences…</translation></message>
@@ -188,6 +238,7 @@
     <message><source>起動後に端末の入力欄へ挿入します。送信は手動です。</source><translation>Put into the terminal’s input line after start-up; you send it yourself.</translation></message>
     <message><source>追加</source><translation>Add</translation></message>
     <message><source>選択されたフォルダのパスを解決できませんでした。別のフォルダを選択してください。</source><translation>The path of the chosen folder could not be resolved. Please choose another folder.</translation></message>
+    <message><source>選択でクリップボードへコピー</source><translation>Copy to the clipboard on selection</translation></message>
     <message><source>開く</source><translation>Open</translation></message>
     <message><source>）</source><translation>)</translation></message>
 </context>

@@ -13,12 +13,18 @@
 #include "services/localization.h"
 #include "services/localizationmanager.h"
 #include "services/logging.h"
+#include "services/sessionlifecycle.h"
+#include "services/sessionprocessmanager.h"
+#include "services/terminaltheme.h"
 #include "views/appactions.h"
 #include "views/hooksettingsview.h"
 #include "views/hooksetupsheet.h"
 #include "views/mainwindow.h"
 #include "views/projectdashboardview.h"
 #include "views/preferenceswindow.h"
+#include "views/sessionterminalview.h"
+#include "views/sessionwindow.h"
+#include "views/terminalsettingsview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +53,8 @@ Result<std::unique_ptr<AppDelegate>> AppDelegate::create()
         return container.error();
     d->m_container = std::move(*container);
     d->m_actions = std::make_unique<AppActions>();
+    SessionTerminalView::installFactory();
+    SessionWindow::setTerminatingCheck(&AppDelegate::isTerminating);
 
     AppDelegate *self = d.get();
     connect(d->m_notifier, &LiveCardNotifier::activated, self, &AppDelegate::handleNotificationClick);
@@ -75,6 +83,7 @@ AppDelegate::~AppDelegate()
 
 void AppDelegate::didFinishLaunching()
 {
+    applyTerminalAppearance();
     auto started = HookHTTPServer::shared().start(
         [this](const QString &card, SessionColumn column, const QDateTime &at, const HookEventDetail &detail) {
             HookEventRouter::route(card, column, at, detail, m_container->mainContext(), *m_appModel);
@@ -83,6 +92,19 @@ void AppDelegate::didFinishLaunching()
         qCCritical(lcApp, "Failed to start hook server: %s", qUtf8Printable(started.error().description));
     m_notifier->requestAuthorization();
     runHookSetupCheck();
+}
+
+void AppDelegate::applyTerminalAppearance()
+{
+    SessionProcessManager &pm = SessionProcessManager::shared();
+    pm.applyMonospaceFont(Preferences::value(QStringLiteral("font.monospace.family")).toString(),
+                          Preferences::value(QStringLiteral("font.monospace.size"), 12).toDouble());
+    pm.applyTerminalColors(
+        TerminalTheme::rgb(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(), 0xFFFFFF),
+        TerminalTheme::rgb(Preferences::value(QStringLiteral("terminal.color.background")).toString(), 0x1E1E1E));
+    pm.applyTerminalPalette(
+        TerminalTheme::preset(Preferences::value(QStringLiteral("terminal.theme.id"), QStringLiteral("default")).toString())
+            .palette());
 }
 
 void AppDelegate::runHookSetupCheck()
@@ -127,6 +149,17 @@ void AppDelegate::willTerminate()
         return;
     m_terminated = true;
     setTerminating(true);
+    // Windows closed while quitting only stop their processes; the records stay for a resume.
+    const auto windows = m_sessionWindows;
+    for (const QPointer<SessionWindow> &window : windows) {
+        if (window)
+            window->close();
+    }
+    SessionProcessManager &pm = SessionProcessManager::shared();
+    pm.terminateAll();
+    // A child that ignores SIGTERM gets SIGKILL after 2 s; none outlives the application.
+    if (!pm.waitForTerminations(SessionProcessManager::killDelayMs + 500))
+        qCWarning(lcApp, "%d session processes still ending at exit", pm.pendingTerminationCount());
     HookHTTPServer::shared().stop();
     if (m_mainWindow)
         m_mainWindow->allowClose();
@@ -137,6 +170,8 @@ MainWindow &AppDelegate::showMainWindow()
     if (!m_mainWindow) {
         m_mainWindow = std::make_unique<MainWindow>(m_container->mainContext(), *m_appModel);
         m_actions->installMenuBar(m_mainWindow.get());
+        connect(m_mainWindow.get(), &MainWindow::openSessionRequested, this,
+                [this](const QUuid &id) { openSessionWindow(id); });
         connect(m_mainWindow.get(), &MainWindow::closeRequested, this, [this] {
             // With other windows open the main window only hides; closing the last one is a quit.
             bool others = false;
@@ -163,16 +198,38 @@ void AppDelegate::showPreferences()
         m_preferences = std::make_unique<PreferencesWindow>(*m_localization);
         m_preferences->addPage(new HookSettingsView(HookSettingsInstaller::standard()), BW_KEY("フック"),
                                QStringLiteral("bolt.horizontal.circle"));
+        m_preferences->addPage(new TerminalSettingsView, BW_KEY("ターミナル"), QStringLiteral("terminal"));
     }
     m_preferences->show();
     m_preferences->raise();
     m_preferences->activateWindow();
 }
 
+SessionWindow &AppDelegate::openSessionWindow(const QUuid &sessionID)
+{
+    QPointer<SessionWindow> &window = m_sessionWindows[sessionID];
+    if (!window) {
+        window = new SessionWindow(sessionID, m_container->mainContext(), *m_appModel, [this](const QUuid &id) {
+            SessionLifecycle::teardown(id, m_container->mainContext());
+        });
+        m_actions->installMenuBar(window);
+        connect(window, &QObject::destroyed, this, [this, sessionID] {
+            if (!m_sessionWindows.value(sessionID))
+                m_sessionWindows.remove(sessionID);
+        });
+    }
+    window->show();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+    return *window;
+}
+
 void AppDelegate::handleNotificationClick(const QString &sessionIDText)
 {
-    // Session windows arrive with the terminal; until one is open for the id, the app comes forward.
-    Q_UNUSED(sessionIDText)
+    // The session's window if one shows its terminal; otherwise the application comes forward.
+    if (const auto id = parseUuid(sessionIDText); id && SessionProcessManager::shared().focusWindow(*id))
+        return;
     showMainWindow();
 }
 

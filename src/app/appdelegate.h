@@ -3,7 +3,9 @@
 #include "models/result.h"
 
 #include <QObject>
+#include <QHash>
 #include <QPointer>
+#include <QUuid>
 
 #include <memory>
 
@@ -16,6 +18,7 @@ class LocalizationManager;
 class MainWindow;
 class ModelContainer;
 class PreferencesWindow;
+class SessionWindow;
 
 // Lives for the whole run: the application state, the interface language, the store, and the
 // windows that exist once. Runs the launch and quit steps. GUI thread.
@@ -42,6 +45,8 @@ public:
     void willTerminate();
 
     MainWindow &showMainWindow();
+    // The session's window: brought forward when it is open, otherwise opened.
+    SessionWindow &openSessionWindow(const QUuid &sessionID);
     void showPreferences();
     // A click on a notification: the session's window if it is open, else the application.
     void handleNotificationClick(const QString &sessionIDText);
@@ -51,6 +56,7 @@ public:
 private:
     AppDelegate() = default;
     void runHookSetupCheck();
+    void applyTerminalAppearance();
     std::unique_ptr<AppModel> m_appModel;
     LiveCardNotifier *m_notifier = nullptr; // owned by m_appModel
     std::unique_ptr<LocalizationManager> m_localization;
@@ -58,6 +64,7 @@ private:
     std::unique_ptr<AppActions> m_actions;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<PreferencesWindow> m_preferences;
+    QHash<QUuid, QPointer<SessionWindow>> m_sessionWindows;
     bool m_terminated = false;
 };
 

@@ -1,8 +1,12 @@
 #include "views/appactions.h"
 
 #include "services/localization.h"
+#include "services/sessionprocessmanager.h"
+#include "views/sessionterminalview.h"
+#include "views/sessionwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -23,6 +27,14 @@ public:
         m_view = addMenu(QString());
         m_view->addAction(actions.showBoard);
         m_window = addMenu(QString());
+        m_window->addAction(actions.arrangeSessions);
+        m_terminal = addMenu(QString());
+        m_terminal->addAction(actions.find);
+        m_terminal->addAction(actions.findNext);
+        m_terminal->addAction(actions.findPrevious);
+        m_terminal->addSeparator();
+        m_terminal->addAction(actions.splitRight);
+        m_terminal->addAction(actions.splitDown);
         m_help = addMenu(QString());
         m_help->addAction(actions.about);
         retranslate();
@@ -44,6 +56,7 @@ private:
         m_file->setTitle(L("ファイル"));
         m_view->setTitle(L("表示"));
         m_window->setTitle(L("ウインドウ"));
+        m_terminal->setTitle(L("ターミナル"));
         m_help->setTitle(L("ヘルプ"));
         m_window->menuAction()->setVisible(!m_window->actions().isEmpty());
     }
@@ -52,6 +65,7 @@ private:
     QMenu *m_file;
     QMenu *m_view;
     QMenu *m_window;
+    QMenu *m_terminal;
     QMenu *m_help;
 };
 
@@ -73,7 +87,59 @@ AppActions::AppActions(QObject *parent) : QObject(parent)
     about = new QAction(this);
     about->setObjectName(QStringLiteral("about"));
     about->setMenuRole(QAction::AboutRole);
+    auto make = [this](const char *name, const char *keys) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(QKeySequence(QLatin1String(keys)));
+        return action;
+    };
+    arrangeSessions = make("arrangeSessions", "Ctrl+Alt+G");
+    find = make("find", "Ctrl+Shift+F");
+    findNext = make("findNext", "Ctrl+Shift+G");
+    findPrevious = make("findPrevious", "Ctrl+Shift+H");
+    splitRight = make("splitRight", "Ctrl+Alt+R");
+    splitDown = make("splitDown", "Ctrl+Alt+D");
+    connect(arrangeSessions, &QAction::triggered, this, [] { SessionProcessManager::shared().arrangeWindowsInGrid(); });
+    // The terminal with keyboard focus handles the find commands.
+    auto focusedTerminal = []() -> SessionTerminalView * {
+        for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+            if (auto *terminal = qobject_cast<SessionTerminalView *>(w))
+                return terminal;
+        }
+        return nullptr;
+    };
+    connect(find, &QAction::triggered, this, [focusedTerminal] {
+        if (SessionTerminalView *t = focusedTerminal())
+            t->showFind();
+    });
+    connect(findNext, &QAction::triggered, this, [focusedTerminal] {
+        if (SessionTerminalView *t = focusedTerminal())
+            t->findNext();
+    });
+    connect(findPrevious, &QAction::triggered, this, [focusedTerminal] {
+        if (SessionTerminalView *t = focusedTerminal())
+            t->findPrevious();
+    });
+    auto activeSessionWindow = [] { return qobject_cast<SessionWindow *>(QApplication::activeWindow()); };
+    connect(splitRight, &QAction::triggered, this, [activeSessionWindow] {
+        if (SessionWindow *w = activeSessionWindow())
+            w->splitFocusedPane(true);
+    });
+    connect(splitDown, &QAction::triggered, this, [activeSessionWindow] {
+        if (SessionWindow *w = activeSessionWindow())
+            w->splitFocusedPane(false);
+    });
+    if (qApp)
+        connect(qApp, &QApplication::focusChanged, this, &AppActions::updateSessionCommands);
+    updateSessionCommands();
     retranslate();
+}
+
+void AppActions::updateSessionCommands()
+{
+    const bool session = qobject_cast<SessionWindow *>(QApplication::activeWindow()) != nullptr;
+    splitRight->setEnabled(session);
+    splitDown->setEnabled(session);
 }
 
 void AppActions::retranslate()
@@ -82,6 +148,12 @@ void AppActions::retranslate()
     preferences->setText(L("設定…"));
     quit->setText(L("Brindlewick を終了"));
     about->setText(L("Brindlewick について"));
+    arrangeSessions->setText(L("セッションを格子状に整列"));
+    find->setText(L("検索…"));
+    findNext->setText(L("次を検索"));
+    findPrevious->setText(L("前を検索"));
+    splitRight->setText(L("ターミナルを左右に分割"));
+    splitDown->setText(L("ターミナルを上下に分割"));
 }
 
 void AppActions::installMenuBar(QMainWindow *window)
@@ -91,6 +163,8 @@ void AppActions::installMenuBar(QMainWindow *window)
     window->addAction(showBoard);
     window->addAction(preferences);
     window->addAction(quit);
+    for (QAction *action : {arrangeSessions, find, findNext, findPrevious, splitRight, splitDown})
+        window->addAction(action);
 }
 
 } // namespace Brindlewick

@@ -19,10 +19,18 @@ public:
     QAction *preferences = nullptr; // Ctrl+,
     QAction *quit = nullptr;        // Ctrl+Q
     QAction *about = nullptr;
+    QAction *arrangeSessions = nullptr; // Ctrl+Alt+G
+    QAction *find = nullptr;            // Ctrl+Shift+F
+    QAction *findNext = nullptr;        // Ctrl+Shift+G
+    QAction *findPrevious = nullptr;    // Ctrl+Shift+H
+    QAction *splitRight = nullptr;      // Ctrl+Alt+R
+    QAction *splitDown = nullptr;       // Ctrl+Alt+D
 
     // Gives a window the application's menu bar.
     void installMenuBar(QMainWindow *window);
     void retranslate();
+    // The split commands work only while a session window is active.
+    void updateSessionCommands();
 };
 
 } // namespace Brindlewick

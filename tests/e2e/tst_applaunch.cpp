@@ -18,7 +18,15 @@ int visibleWindowsOf(qint64 pid)
     runCommand(QStringLiteral("xdotool"),
                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid)},
                &out);
-    return out.trimmed().isEmpty() ? 0 : int(out.trimmed().split('\n').size());
+    // Only window ids count: xdotool also prints X errors for windows of other processes that
+    // vanish while it walks the tree.
+    int windows = 0;
+    for (const QByteArray &line : out.split('\n')) {
+        bool isID = false;
+        line.trimmed().toULongLong(&isID);
+        windows += isID;
+    }
+    return windows;
 }
 } // namespace
 

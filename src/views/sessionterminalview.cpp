@@ -1,0 +1,283 @@
+#include "views/sessionterminalview.h"
+
+#include "services/logging.h"
+#include "services/preferences.h"
+#include "services/sessionprocessmanager.h"
+#include "services/terminallinkpolicy.h"
+#include "services/terminaltheme.h"
+
+#include <KX11Extras>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace Brindlewick {
+
+namespace {
+
+// The generated colour schemes of this run, removed at exit.
+QTemporaryDir &schemeFolder() {
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/brindlewick-colors-XXXXXX"));
+    return dir;
+}
+
+QString rgbText(quint32 rgb) {
+    return QStringLiteral("%1,%2,%3").arg((rgb >> 16) & 0xFF).arg((rgb >> 8) & 0xFF).arg(rgb & 0xFF);
+}
+
+QString writeScheme(const TerminalAppearance &appearance) {
+    static int serial = 0;
+    QVector<quint32> palette = appearance.palette;
+    if (palette.size() != 16)
+        palette = TerminalTheme::preset(QStringLiteral("default")).palette();
+    QString text;
+    auto section = [&text](const QString &name, quint32 rgb) {
+        text += QLatin1Char('[') + name + QStringLiteral("]\nBold=false\nColor=") + rgbText(rgb) +
+                QStringLiteral("\n\n");
+    };
+    section(QStringLiteral("Background"), appearance.background);
+    section(QStringLiteral("BackgroundIntense"), appearance.background);
+    section(QStringLiteral("Foreground"), appearance.foreground);
+    section(QStringLiteral("ForegroundIntense"), appearance.foreground);
+    for (int i = 0; i < 8; ++i) {
+        section(QStringLiteral("Color%1").arg(i), palette[i]);
+        section(QStringLiteral("Color%1Intense").arg(i), palette[i + 8]);
+        section(QStringLiteral("Color%1Faint").arg(i), palette[i]);
+    }
+    text += QStringLiteral("[General]\nDescription=Brindlewick\nOpacity=1\n");
+    if (!schemeFolder().isValid())
+        return {};
+    const QString path = schemeFolder().path() + QStringLiteral("/scheme-%1.colorscheme").arg(++serial);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return {};
+    return path;
+}
+
+QFont terminalFont(const TerminalAppearance &appearance) {
+    QFont font = appearance.fontFamily.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                                 : QFont(appearance.fontFamily);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFont(QStringLiteral("DejaVu Sans Mono")); // the generic family is not fixed pitch here
+    font.setPointSizeF(appearance.fontSize > 0 ? appearance.fontSize : 12);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+} // namespace
+
+SessionTerminalView::SessionTerminalView(QWidget *parent)
+    : QTermWidget(0, parent) {
+    setObjectName(QStringLiteral("sessionTerminal"));
+    setAutoClose(false); // the last screen stays readable after the process ends
+    setHistorySize(10000);
+    setScrollBarPosition(QTermWidget::ScrollBarRight);
+    setFlowControlEnabled(false);
+    setTerminalSizeHint(false);
+    setMargin(2);
+    resize(800, 480);
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (qstrcmp(child->metaObject()->className(), "Konsole::TerminalDisplay") == 0) {
+            m_display = child;
+            break;
+        }
+    }
+    if (m_display) {
+        m_display->installEventFilter(this);
+        m_display->setMouseTracking(true);
+        setFocusProxy(m_display);
+    }
+    connect(this, &QTermWidget::receivedData, this,
+            [this](const QString &data) { m_modes.feed(data.toLatin1()); });
+    connect(this, &QTermWidget::urlActivated, this, [this](const QUrl &url, bool) { openLink(url); });
+    connect(this, &QTermWidget::bell, this, [] { QApplication::beep(); });
+
+    auto shortcut = [this](const char *keys, auto slot) {
+        auto *s = new QShortcut(QKeySequence(QLatin1String(keys)), this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    shortcut("Ctrl+Shift+C", [this] { copyClipboard(); });
+    shortcut("Ctrl+Shift+V", [this] { pasteClipboard(); });
+}
+
+SessionTerminalView::~SessionTerminalView() = default;
+
+void SessionTerminalView::installFactory() {
+    SessionTerminalFactory factory;
+    factory.make = [] { return new SessionTerminalView; };
+    factory.mainScreenArea = []() -> std::optional<QRect> {
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            return screen->availableGeometry();
+        return std::nullopt;
+    };
+    SessionProcessManager::shared().setTerminalFactory(std::move(factory));
+}
+
+bool SessionTerminalView::startProcess(const TerminalLaunch &launch) {
+    // The widget expands "$NAME" in every argument and in the folder with the application's own
+    // variables, which would change values that contain "$". So nothing is passed as an argument:
+    // each word travels in a variable of the widget's environment, and a POSIX shell puts the words
+    // back as they were and replaces itself with the launch (env -i then drops all of them). The
+    // names in the script are followed by a quote, which the widget never finds as a variable.
+    QStringList environment{QStringLiteral("BWK_CWD=") + launch.workingDirectory};
+    QString script = QStringLiteral("cd -- \"$BWK_CWD\" || exit 127; exec");
+    QStringList words = launch.arguments;
+    if (!words.isEmpty())
+        words[0] = launch.program; // argument 0 is the program here
+    for (int i = 0; i < words.size(); ++i) {
+        environment << QStringLiteral("BWK_%1=").arg(i) + words[i];
+        script += QStringLiteral(" \"$BWK_%1\"").arg(i);
+    }
+    setShellProgram(QStringLiteral("/bin/sh"));
+    setArgs({QStringLiteral("-c"), script});
+    setEnvironment(environment);
+    setWorkingDirectory(launch.workingDirectory.contains(QLatin1Char('$')) ? QDir::rootPath()
+                                                                           : launch.workingDirectory);
+    startShellProgram();
+    m_pid = getShellPID();
+    return m_pid > 0;
+}
+
+qint64 SessionTerminalView::processID() const {
+    if (m_pid <= 0)
+        m_pid = const_cast<SessionTerminalView *>(this)->getShellPID();
+    return m_pid;
+}
+
+void SessionTerminalView::sendInput(const QString &text) {
+    sendText(text);
+}
+
+void SessionTerminalView::applyAppearance(const TerminalAppearance &appearance) {
+    setTerminalFont(terminalFont(appearance));
+    const QString path = writeScheme(appearance);
+    if (path.isEmpty()) {
+        qCWarning(lcSessionProcessManager, "could not write a terminal colour scheme");
+        return;
+    }
+    setColorScheme(path);
+    const QString old = std::exchange(m_schemePath, path);
+    if (!old.isEmpty())
+        QFile::remove(old);
+}
+
+bool SessionTerminalView::hasKeyboardFocus() const {
+    if (!isInWindow())
+        return false;
+    const QWidget *focus = window()->focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
+}
+
+bool SessionTerminalView::isInWindow() const {
+    return window() != this;
+}
+
+bool SessionTerminalView::bringWindowToFront() {
+    if (!isInWindow())
+        return false;
+    QWidget *w = window();
+    w->show();
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->raise();
+    w->activateWindow();
+    // A request that comes from another program (a notification) is refused by focus-stealing
+    // prevention unless the window manager is asked directly.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        KX11Extras::forceActiveWindow(w->winId());
+    if (m_display)
+        m_display->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void SessionTerminalView::setWindowFrame(const QRect &frame) {
+    if (!isInWindow())
+        return;
+    QWidget *w = window();
+    const QRect outer = w->frameGeometry();
+    const QRect inner = w->geometry();
+    const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    w->setWindowState(w->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+    w->setGeometry(frame - decoration);
+}
+
+void SessionTerminalView::detach() {
+    if (parentWidget())
+        setParent(nullptr);
+    hide();
+}
+
+void SessionTerminalView::showFind() {
+    QMetaObject::invokeMethod(this, "find");
+}
+void SessionTerminalView::findNext() {
+    QMetaObject::invokeMethod(this, "findNext");
+}
+void SessionTerminalView::findPrevious() {
+    QMetaObject::invokeMethod(this, "findPrevious");
+}
+
+void SessionTerminalView::copySelectionIfWanted() {
+    // Never written reads as on; a stored false turns it off.
+    if (!Preferences::boolValue(QStringLiteral("terminal.behavior.copyOnSelect"), true))
+        return;
+    const QString text = selectedText(true);
+    if (text.isEmpty())
+        return;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    clipboard->setText(text, QClipboard::Clipboard);
+}
+
+void SessionTerminalView::openLink(const QUrl &url) {
+    if (!TerminalLinkPolicy::allows(url))
+        return;
+    Q_EMIT linkOpened(url);
+    QDesktopServices::openUrl(url);
+}
+
+bool SessionTerminalView::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != m_display)
+        return QTermWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (isReturn && (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+            // A line break in the program's input instead of submitting it.
+            sendText(m_modes.keyboardFlags() != 0 ? QStringLiteral("\x1b[13;2u") : QStringLiteral("\n"));
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        // The selection is final once the widget has handled the release.
+        QTimer::singleShot(0, this, [this] { copySelectionIfWanted(); });
+        break;
+    case QEvent::MouseMove: {
+        auto *move = static_cast<QMouseEvent *>(event);
+        // Bare pointer motion is not reported to a program that tracks the mouse.
+        if (move->buttons() == Qt::NoButton && m_modes.mouseReporting() &&
+            !(move->modifiers() & Qt::ControlModifier))
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return QTermWidget::eventFilter(watched, event);
+}
+
+} // namespace Brindlewick

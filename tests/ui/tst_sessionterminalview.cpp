@@ -1,0 +1,130 @@
+// The terminal view's own keys and selection handling, against the fake claude, which records
+// every byte that reaches it.
+#include "services/preferences.h"
+#include "services/sessionprocessmanager.h"
+#include "support/terminalhome.h"
+#include "views/sessionterminalview.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+using namespace Brindlewick;
+using BrindlewickTest::TerminalHome;
+
+class TestSessionTerminalView : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TerminalHome> m_home;
+    QTemporaryDir m_work;
+    SessionProcessManager &pm() { return SessionProcessManager::shared(); }
+
+    SessionTerminalView *start() {
+        auto *view = dynamic_cast<SessionTerminalView *>(
+            pm().terminalView(QUuid::createUuid(), m_work.path(), false, false, std::nullopt));
+        view->show();
+        view->activateWindow();
+        view->display()->setFocus();
+        [&] {
+            QVERIFY(QTest::qWaitForWindowActive(view));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_home->fakeRun(1, QStringLiteral("input"))), 10000);
+        }();
+        QTest::qWait(200); // the fake has switched its terminal to unbuffered input
+        return view;
+    }
+    QByteArray input() const {
+        return BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("input")));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_home = std::make_unique<TerminalHome>();
+        SessionTerminalView::installFactory();
+    }
+    void init() { m_home->clearRuns(); }
+    void cleanup() {
+        pm().terminateAll();
+        QVERIFY(pm().waitForTerminations(4000));
+        Preferences::remove(QStringLiteral("terminal.behavior.copyOnSelect"));
+    }
+
+    void lineBreakInsteadOfSubmit_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("Shift+Return, no keyboard protocol")
+            << "stay" << int(Qt::ShiftModifier) << int(Qt::Key_Return) << QByteArray("\n");
+        QTest::newRow("Ctrl+Return") << "stay" << int(Qt::ControlModifier) << int(Qt::Key_Return)
+                                     << QByteArray("\n");
+        QTest::newRow("Shift+Enter on the keypad") << "stay" << int(Qt::ShiftModifier | Qt::KeypadModifier)
+                                                   << int(Qt::Key_Enter) << QByteArray("\n");
+        QTest::newRow("Shift+Return with the protocol on")
+            << "kitty" << int(Qt::ShiftModifier) << int(Qt::Key_Return) << QByteArray("\x1b[13;2u");
+        QTest::newRow("plain Return submits")
+            << "stay" << int(Qt::NoModifier) << int(Qt::Key_Return) << QByteArray("\r");
+    }
+    void lineBreakInsteadOfSubmit() {
+        QFETCH(QString, mode);
+        QFETCH(int, modifiers);
+        QFETCH(int, key);
+        QFETCH(QByteArray, expected);
+        m_home->setFakeClaudeMode(mode);
+        SessionTerminalView *view = start();
+        if (mode == QLatin1String("kitty"))
+            QTRY_COMPARE(view->modes().keyboardFlags(), 1);
+        QTest::keyClick(view->display(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_COMPARE(input(), expected);
+        QTest::qWait(100);
+        QCOMPARE(input(), expected); // one sequence, nothing more
+    }
+
+    void copyOnSelect_data() {
+        QTest::addColumn<QVariant>("preference");
+        QTest::addColumn<bool>("copied");
+        QTest::newRow("never set: copies") << QVariant() << true;
+        QTest::newRow("on") << QVariant(true) << true;
+        QTest::newRow("off") << QVariant(false) << false;
+    }
+    void copyOnSelect() {
+        QFETCH(QVariant, preference);
+        QFETCH(bool, copied);
+        if (preference.isValid())
+            Preferences::setValue(QStringLiteral("terminal.behavior.copyOnSelect"), preference);
+        SessionTerminalView *view = start();
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        // Drag across the first line ("fake claude 1 (stay)").
+        QWidget *display = view->display();
+        const int y = QFontMetrics(view->getTerminalFont()).height() / 2 + 2;
+        auto send = [display](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            QMouseEvent e(type, at, display->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(display, &e);
+        };
+        send(QEvent::MouseButtonPress, QPoint(3, y), Qt::LeftButton);
+        send(QEvent::MouseMove, QPoint(60, y), Qt::LeftButton);
+        send(QEvent::MouseMove, QPoint(120, y), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, QPoint(120, y), Qt::NoButton);
+        QVERIFY(view->selectedText().startsWith(QStringLiteral("fake")));
+        if (copied)
+            QTRY_VERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("fake")));
+        else {
+            QTest::qWait(100);
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+        }
+    }
+
+    void ctrlShiftVPastesCtrlShiftCCopies() {
+        SessionTerminalView *view = start();
+        QApplication::clipboard()->setText(QStringLiteral("pasted text"));
+        QTest::keyClick(view->display(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(input(), QByteArray("pasted text"));
+        view->setSelectionStart(0, 0);
+        view->setSelectionEnd(0, 3);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(view->display(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("fake"));
+        QCOMPARE(input(), QByteArray("pasted text")); // no ^C or ^V reached the program
+    }
+};
+
+QTEST_MAIN(TestSessionTerminalView)
+#include "tst_sessionterminalview.moc"
