@@ -5,6 +5,8 @@
 #include "persistence/containerfactory.h"
 #include "platform/livecardnotifier.h"
 #include "services/appmodel.h"
+#include "services/gitservice.h"
+#include "services/worktreecleanup.h"
 #include "services/hookeventrouter.h"
 #include "services/hookhttpserver.h"
 #include "services/hooksettingsinstaller.h"
@@ -24,6 +26,7 @@
 #include "views/preferenceswindow.h"
 #include "views/sessionterminalview.h"
 #include "views/sessionwindow.h"
+#include "views/worktreecleanupdialogs.h"
 #include "views/terminalsettingsview.h"
 
 #include <QAction>
@@ -57,6 +60,16 @@ Result<std::unique_ptr<AppDelegate>> AppDelegate::create()
     SessionWindow::setTerminatingCheck(&AppDelegate::isTerminating);
 
     AppDelegate *self = d.get();
+    // A deleted session's worktree goes only after the user agrees when it may hold work.
+    SessionLifecycle::setWorktreeCleanup([self](const QString &root, const QString &path) {
+        WorktreeCleanup::run(
+            root, path,
+            [](const QStringList &arguments, const QString &folder) {
+                const GitRunResult r = GitService::runProcess(arguments, folder);
+                return WorktreeCleanup::GitResult{r.exitCode, r.output};
+            },
+            WorktreeCleanupDialogs::prompt(), &AppDelegate::isTerminating, self);
+    });
     connect(d->m_notifier, &LiveCardNotifier::activated, self, &AppDelegate::handleNotificationClick);
     connect(d->m_actions->showBoard, &QAction::triggered, self, [self] {
         self->appModel().setSelection(SidebarItem::board());
@@ -170,6 +183,10 @@ MainWindow &AppDelegate::showMainWindow()
     if (!m_mainWindow) {
         m_mainWindow = std::make_unique<MainWindow>(m_container->mainContext(), *m_appModel);
         m_actions->installMenuBar(m_mainWindow.get());
+        connect(m_mainWindow.get(), &MainWindow::openSessionWithInputRequested, this,
+                [](const QUuid &id, const QString &input) {
+                    SessionProcessManager::shared().setPendingInitialInput(id, input);
+                });
         connect(m_mainWindow.get(), &MainWindow::openSessionRequested, this,
                 [this](const QUuid &id) { openSessionWindow(id); });
         connect(m_mainWindow.get(), &MainWindow::closeRequested, this, [this] {
