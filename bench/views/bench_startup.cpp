@@ -118,6 +118,6 @@ int main(int argc, char **argv)
     std::printf("startup to main window mapped, %d sessions, warm: median %.1f ms, best %.1f ms, worst %.1f ms "
                 "(target < 250 ms)\n",
                 sessions, times[times.size() / 2], times.front(), times.back());
-    std::printf("resident memory with the 500-card board: %.1f MiB\n", rss / 1024.0);
+    std::printf("resident memory with the %d-card board: %.1f MiB\n", sessions, rss / 1024.0);
     return 0;
 }
