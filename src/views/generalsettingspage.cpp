@@ -2,6 +2,7 @@
 
 #include "services/localization.h"
 #include "services/localizationmanager.h"
+#include "views/textstyles.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -33,11 +34,7 @@ GeneralSettingsPage::GeneralSettingsPage(LocalizationManager &localization, QWid
     QFont cf = m_caption->font();
     cf.setPointSizeF(cf.pointSizeF() * 0.9);
     m_caption->setFont(cf);
-    QPalette cp = m_caption->palette();
-    QColor secondary = cp.color(QPalette::WindowText);
-    secondary.setAlphaF(0.65);
-    cp.setColor(QPalette::WindowText, secondary);
-    m_caption->setPalette(cp);
+    makeSecondary(m_caption);
     form->addRow(m_caption);
     outer->addWidget(group);
     outer->addStretch();

@@ -3,6 +3,7 @@
 #include "services/localization.h"
 #include "services/preferences.h"
 #include "views/symbols.h"
+#include "views/textstyles.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -12,23 +13,6 @@
 #include <QVBoxLayout>
 
 namespace Brindlewick {
-
-namespace {
-QLabel *secondaryLabel(QWidget *parent, double scale)
-{
-    auto *l = new QLabel(parent);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * scale);
-    l->setFont(f);
-    QPalette p = l->palette();
-    QColor c = p.color(QPalette::WindowText);
-    c.setAlphaF(0.65);
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-    return l;
-}
-} // namespace
 
 HookSettingsView::HookSettingsView(HookSettingsInstaller installer, QWidget *parent)
     : QWidget(parent), m_installer(std::move(installer))

@@ -1,53 +1,24 @@
 #include "views/liveorphanworktreeprompts.h"
 
-#include "services/localization.h"
-
-#include <QMessageBox>
-#include <QPushButton>
+#include "views/worktreecleanupdialogs.h"
 
 namespace Brindlewick {
 
-namespace {
+// The same questions as after a session's deletion: one set of dialogs for every worktree removal.
 
-bool askDestructive(QWidget *parent, const QString &text, const QString &informative, const QString &keep,
-                    const QString &force) {
-    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::NoButton, parent);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setInformativeText(informative);
-    QPushButton *first = box.addButton(keep, QMessageBox::RejectRole);
-    QPushButton *second = box.addButton(force, QMessageBox::DestructiveRole);
-    box.setDefaultButton(first);
-    box.setEscapeButton(first);
-    box.exec();
-    return box.clickedButton() == second;
+bool LiveOrphanWorktreePrompts::confirmForceRemove(QWidget *, const QString &worktreePath)
+{
+    return WorktreeCleanupDialogs::prompt().confirmForceRemove(worktreePath);
 }
 
-} // namespace
-
-bool LiveOrphanWorktreePrompts::confirmForceRemove(QWidget *parent, const QString &worktreePath) {
-    return askDestructive(
-        parent, L("worktree に未コミットの変更がある可能性があります"),
-        L("この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。\n場所: %@",
-          worktreePath),
-        L("保持"), L("強制削除"));
+void LiveOrphanWorktreePrompts::reportRemovalFailed(QWidget *, const QString &worktreePath)
+{
+    WorktreeCleanupDialogs::prompt().reportRemovalFailed(worktreePath);
 }
 
-void LiveOrphanWorktreePrompts::reportRemovalFailed(QWidget *parent, const QString &worktreePath) {
-    QMessageBox box(QMessageBox::Warning, QString(), L("worktree を削除できませんでした"),
-                    QMessageBox::NoButton, parent);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setInformativeText(
-        L("worktree がディスクに残っています。手動で削除する場合の場所:\n%@", worktreePath));
-    box.addButton(L("OK"), QMessageBox::AcceptRole);
-    box.exec();
-}
-
-bool LiveOrphanWorktreePrompts::confirmForceBranchDelete(QWidget *parent, const QString &branch) {
-    return askDestructive(
-        parent, L("ブランチ「%@」を強制削除しますか？", branch),
-        L("worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。",
-          branch),
-        L("残す"), L("強制削除"));
+bool LiveOrphanWorktreePrompts::confirmForceBranchDelete(QWidget *, const QString &branch)
+{
+    return WorktreeCleanupDialogs::prompt().confirmForceBranchDelete(branch);
 }
 
 } // namespace Brindlewick

@@ -6,6 +6,7 @@
 #include "services/worktreeplan.h"
 #include "views/liveorphanworktreeprompts.h"
 #include "views/symbols.h"
+#include "views/textstyles.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -30,13 +31,6 @@ QLabel *captionLabel(const QString &text, QWidget *parent, qreal scale = 0.85) {
     return l;
 }
 
-void makeSecondary(QWidget *w) {
-    QPalette p = w->palette();
-    QColor c = p.color(QPalette::WindowText);
-    c.setAlphaF(0.65);
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
 
 QWidget *iconWithText(const QString &symbol, QLabel *text, QWidget *parent) {
     auto *box = new QWidget(parent);

@@ -7,6 +7,7 @@
 #include "views/orphanworktreesection.h"
 #include "views/sessionlaunchersection.h"
 #include "views/symbols.h"
+#include "views/textstyles.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -73,11 +74,7 @@ ProjectDashboardView::ProjectDashboardView(const QUuid &projectID, ModelContext 
     m_path->setTextFormat(Qt::PlainText);
     m_path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_path->setCursor(Qt::IBeamCursor);
-    QPalette pp = m_path->palette();
-    QColor secondary = pp.color(QPalette::WindowText);
-    secondary.setAlphaF(0.65);
-    pp.setColor(QPalette::WindowText, secondary);
-    m_path->setPalette(pp);
+    makeSecondary(m_path);
     column->addWidget(m_path);
     m_launcher = new SessionLauncherSection(m_projectID, m_context, content);
     column->addWidget(m_launcher);

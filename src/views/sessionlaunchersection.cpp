@@ -14,6 +14,7 @@
 #include "services/worktreeprovisioner.h"
 #include "views/columnstyle.h"
 #include "views/symbols.h"
+#include "views/textstyles.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -33,20 +34,6 @@ namespace {
 
 const QString remoteControlKey = QStringLiteral("session.launch.remoteControl");
 
-QLabel *secondaryLabel(QWidget *parent, qreal scale) {
-    auto *l = new QLabel(parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * scale);
-    l->setFont(f);
-    QPalette p = l->palette();
-    QColor c = p.color(QPalette::WindowText);
-    c.setAlphaF(0.65);
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-    return l;
-}
 
 } // namespace
 

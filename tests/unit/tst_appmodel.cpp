@@ -2,26 +2,14 @@
 // that decide whether and how an attention notification is shown.
 #include "services/appmodel.h"
 #include "services/textsanitizing.h"
+#include "support/recording.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Brindlewick;
+using BrindlewickTest::RecordingNotifier;
 
-namespace {
-struct RecordingNotifier final : CardNotifying {
-    struct Post {
-        QString title, body;
-        QUuid session;
-    };
-    QVector<Post> *posts;
-    explicit RecordingNotifier(QVector<Post> *p) : posts(p) {}
-    void post(const QString &title, const QString &body, const QUuid &sessionID) override
-    {
-        posts->push_back({title, body, sessionID});
-    }
-};
-} // namespace
 
 class TestAppModel : public QObject {
     Q_OBJECT
@@ -61,17 +49,18 @@ private Q_SLOTS:
 
     void notificationSkipsTheSessionInFront()
     {
-        QVector<RecordingNotifier::Post> posts;
-        AppModel model(std::make_unique<RecordingNotifier>(&posts));
+        auto notifier = std::make_unique<RecordingNotifier>();
+        const auto posts = notifier->posts;
+        AppModel model(std::move(notifier));
         const QUuid shown = QUuid::createUuid(), other = QUuid::createUuid();
         model.setFrontmostSessionID(shown);
         model.notifyAttention(shown, QStringLiteral("P"), QStringLiteral("t"), QStringLiteral("Stop"), QStringLiteral("r"));
-        QVERIFY(posts.isEmpty());
+        QVERIFY(posts->empty());
         model.notifyAttention(other, QStringLiteral("P"), QStringLiteral("t"), QStringLiteral("Notification"), {});
-        QCOMPARE(posts.size(), 1);
-        QCOMPARE(posts.at(0).session, other);
-        QCOMPARE(posts.at(0).title, QStringLiteral("P — 対応が必要"));
-        QCOMPARE(posts.at(0).body, QStringLiteral("t"));
+        QCOMPARE(posts->size(), size_t(1));
+        QCOMPARE(posts->at(0).sessionID, other);
+        QCOMPARE(posts->at(0).title, QStringLiteral("P — 対応が必要"));
+        QCOMPARE(posts->at(0).body, QStringLiteral("t"));
     }
 
     void notificationTexts_data()

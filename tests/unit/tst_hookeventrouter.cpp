@@ -10,6 +10,7 @@
 #include "services/appmodel.h"
 #include "services/hookeventrouter.h"
 #include "services/hookingester.h"
+#include "support/recording.h"
 #include "support/testsupport.h"
 
 #include <QLoggingCategory>
@@ -20,28 +21,6 @@ using namespace BrindlewickTest;
 
 namespace {
 
-// Records what would have been posted to the desktop.
-struct RecordingNotifier final : CardNotifying {
-    struct Post {
-        QString title;
-        QString body;
-        QUuid sessionID;
-    };
-    std::shared_ptr<std::vector<Post>> posts = std::make_shared<std::vector<Post>>();
-    void post(const QString &title, const QString &body, const QUuid &sessionID) override
-    {
-        posts->push_back({title, body, sessionID});
-    }
-};
-
-QStringList g_log;
-QtMessageHandler g_previousHandler = nullptr;
-void capture(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    g_log << QString::fromLatin1(context.category ? context.category : "") + u' ' + message;
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
 
 const QDateTime t0(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC);
 QDateTime at(int ms)
@@ -122,12 +101,12 @@ private Q_SLOTS:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("io.brindlewick.Brindlewick.*.debug=true"));
-        g_previousHandler = qInstallMessageHandler(capture);
+        LogCapture::install();
     }
 
     void init()
     {
-        g_log.clear();
+        LogCapture::lines().clear();
         m_home = std::make_unique<TempHome>();
         auto made = ContainerFactory::make(false, storePath());
         QVERIFY(made.ok());
@@ -145,7 +124,7 @@ private Q_SLOTS:
     void cleanup()
     {
         // Prompts and replies never reach the log; every such text in these tests says "secret".
-        for (const QString &line : std::as_const(g_log))
+        for (const QString &line : std::as_const(LogCapture::lines()))
             QVERIFY2(!line.contains(QLatin1String("secret")), qPrintable(line));
         m_app.reset();
         m_session = nullptr;
@@ -298,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->hookLog().first().card, card);
         QVERIFY(!m_app->hookLog().first().applied);
         QVERIFY(m_posts->empty());
-        QVERIFY(g_log.filter(logged).size() == 1);
+        QVERIFY(LogCapture::lines().filter(logged).size() == 1);
         QCOMPARE(m_session->columnRaw(), QStringLiteral("working"));
     }
 
@@ -332,7 +311,7 @@ private Q_SLOTS:
         QVERIFY(m_posts->empty());
         QVERIFY(!context().hasChanges());
         compareState(m_session, {.lastMs = std::nullopt, .title = QStringLiteral("Fix login")});
-        const QStringList failures = g_log.filter(QStringLiteral("hook ingest save failed: "));
+        const QStringList failures = LogCapture::lines().filter(QStringLiteral("hook ingest save failed: "));
         QCOMPARE(failures.size(), 1);
         QVERIFY(failures.first().startsWith(QLatin1String("io.brindlewick.Brindlewick.HookIngester ")));
 

@@ -1,0 +1,28 @@
+#include "views/textstyles.h"
+
+#include <QLabel>
+
+namespace Brindlewick {
+
+void makeSecondary(QWidget *widget)
+{
+    QPalette p = widget->palette();
+    QColor c = p.color(QPalette::WindowText);
+    c.setAlphaF(0.65);
+    p.setColor(QPalette::WindowText, c);
+    widget->setPalette(p);
+}
+
+QLabel *secondaryLabel(QWidget *parent, double scale)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * scale);
+    label->setFont(f);
+    makeSecondary(label);
+    return label;
+}
+
+} // namespace Brindlewick
