@@ -9,9 +9,9 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import importlib.util
 
-spec = importlib.util.spec_from_file_location("addtr", os.path.join(os.path.dirname(__file__), "add-translation.py"))
-addtr = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(addtr)
+module_spec = importlib.util.spec_from_file_location("addtr", os.path.join(os.path.dirname(__file__), "add-translation.py"))
+addtr = importlib.util.module_from_spec(module_spec)
+module_spec.loader.exec_module(addtr)
 
 ROOT = sys.argv[1] if len(sys.argv) > 1 else addtr.ROOT
 CALL = re.compile(r'\b(?:L|BW_KEY)\(\s*"((?:[^"\\]|\\.)*)"')

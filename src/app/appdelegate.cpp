@@ -1,6 +1,6 @@
 #include "app/appdelegate.h"
 
-#include "app/introspection.h"
+#include "app/widgetdump.h"
 #include "models/uuidtext.h"
 #include "persistence/containerfactory.h"
 #include "platform/livecardnotifier.h"

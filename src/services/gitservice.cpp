@@ -55,14 +55,14 @@ GitRunResult GitService::runProcess(const QStringList &arguments, const QString 
         result.launchError = unavailableDescription();
         return result;
     }
-    ProcessSpec spec;
-    spec.program = QStringLiteral("/usr/bin/env");
-    spec.arguments = commandPrefix() + arguments;
-    spec.environment = environment;
-    spec.workingDirectory = workingDirectory;
-    spec.captureStandardError = false;
-    spec.deadline = gitDeadline;
-    const ProcessOutcome outcome = ProcessRunner::run(std::move(spec));
+    ProcessSpec request;
+    request.program = QStringLiteral("/usr/bin/env");
+    request.arguments = commandPrefix() + arguments;
+    request.environment = environment;
+    request.workingDirectory = workingDirectory;
+    request.captureStandardError = false;
+    request.deadline = gitDeadline;
+    const ProcessOutcome outcome = ProcessRunner::run(std::move(request));
     if (!outcome.started) {
         qCWarning(lcGitService, "git could not be started: %s", qUtf8Printable(outcome.launchError));
         result.launchError = outcome.launchError;

@@ -123,8 +123,8 @@ private:
 
 } // namespace
 
-ProcessRunner::ProcessRunner(ProcessSpec spec)
-    : m_spec(std::move(spec)) {}
+ProcessRunner::ProcessRunner(ProcessSpec request)
+    : m_spec(std::move(request)) {}
 
 ProcessRunner::~ProcessRunner() {
     if (m_pid > 0)

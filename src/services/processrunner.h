@@ -59,7 +59,7 @@ struct ProcessOutcome {
 
 class ProcessRunner final {
 public:
-    explicit ProcessRunner(ProcessSpec spec);
+    explicit ProcessRunner(ProcessSpec request);
     ~ProcessRunner();
     ProcessRunner(const ProcessRunner &) = delete;
     ProcessRunner &operator=(const ProcessRunner &) = delete;
@@ -68,7 +68,7 @@ public:
     ProcessOutcome run();
 
     // One-shot convenience.
-    static ProcessOutcome run(ProcessSpec spec) { return ProcessRunner(std::move(spec)).run(); }
+    static ProcessOutcome run(ProcessSpec request) { return ProcessRunner(std::move(request)).run(); }
 
     // The current process environment without the variables for which `drop` answers true.
     static QStringList currentEnvironment(bool (*drop)(const QString &name) = nullptr);

@@ -13,17 +13,17 @@
 namespace BrindlewickTest {
 
 inline Brindlewick::ProcessOutcome rawGit(const QString &dir, const QStringList &args) {
-    Brindlewick::ProcessSpec spec;
-    spec.program = QStringLiteral("git");
-    spec.arguments = args;
-    spec.environment = Brindlewick::ProcessRunner::currentEnvironment(
+    Brindlewick::ProcessSpec request;
+    request.program = QStringLiteral("git");
+    request.arguments = args;
+    request.environment = Brindlewick::ProcessRunner::currentEnvironment(
         [](const QString &n) { return n.startsWith(QLatin1String("GIT_")); });
-    spec.environment << QStringLiteral("GIT_AUTHOR_NAME=Test")
+    request.environment << QStringLiteral("GIT_AUTHOR_NAME=Test")
                      << QStringLiteral("GIT_AUTHOR_EMAIL=test@example.invalid")
                      << QStringLiteral("GIT_COMMITTER_NAME=Test")
                      << QStringLiteral("GIT_COMMITTER_EMAIL=test@example.invalid");
-    spec.workingDirectory = dir;
-    return Brindlewick::ProcessRunner::run(spec);
+    request.workingDirectory = dir;
+    return Brindlewick::ProcessRunner::run(request);
 }
 
 // A repository at `dir` on branch main with one commit holding README.

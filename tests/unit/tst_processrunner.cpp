@@ -12,11 +12,11 @@ using namespace Brindlewick;
 namespace {
 
 ProcessSpec shell(const QString &script) {
-    ProcessSpec spec;
-    spec.program = QStringLiteral("/bin/sh");
-    spec.arguments = QStringList{QStringLiteral("-c"), script};
-    spec.environment = QStringList{QStringLiteral("PATH=/usr/bin:/bin")};
-    return spec;
+    ProcessSpec request;
+    request.program = QStringLiteral("/bin/sh");
+    request.arguments = QStringList{QStringLiteral("-c"), script};
+    request.environment = QStringList{QStringLiteral("PATH=/usr/bin:/bin")};
+    return request;
 }
 
 bool processExists(const QByteArray &pidText) {
@@ -40,10 +40,10 @@ private Q_SLOTS:
 
 void TestProcessRunner::exactEnvironmentAndFolder() {
     QTemporaryDir dir;
-    ProcessSpec spec;
-    spec.program = QStringLiteral("env");
-    spec.environment = QStringList{QStringLiteral("PATH=/usr/bin:/bin"), QStringLiteral("ONLY=this one")};
-    const ProcessOutcome env = ProcessRunner::run(spec);
+    ProcessSpec request;
+    request.program = QStringLiteral("env");
+    request.environment = QStringList{QStringLiteral("PATH=/usr/bin:/bin"), QStringLiteral("ONLY=this one")};
+    const ProcessOutcome env = ProcessRunner::run(request);
     QVERIFY(env.succeeded());
     QCOMPARE(env.standardOutput, QByteArray("PATH=/usr/bin:/bin\nONLY=this one\n"));
 
@@ -119,12 +119,12 @@ void TestProcessRunner::deadlineEscalatesToKillForTheWholeGroup() {
     // The child ignores SIGTERM and leaves a grandchild in its group that reports its pid.
     QTemporaryDir dir;
     const QString pidFile = dir.path() + QStringLiteral("/grandchild");
-    ProcessSpec spec = shell(QStringLiteral("trap '' TERM; sleep 30 & echo $! > '%1'; wait").arg(pidFile));
-    spec.deadline = std::chrono::milliseconds(300);
-    spec.killGrace = std::chrono::milliseconds(300);
+    ProcessSpec request = shell(QStringLiteral("trap '' TERM; sleep 30 & echo $! > '%1'; wait").arg(pidFile));
+    request.deadline = std::chrono::milliseconds(300);
+    request.killGrace = std::chrono::milliseconds(300);
     QElapsedTimer t;
     t.start();
-    const ProcessOutcome r = ProcessRunner::run(spec);
+    const ProcessOutcome r = ProcessRunner::run(request);
     QVERIFY(r.timedOut);
     QVERIFY(!r.succeeded());
     QVERIFY(t.elapsed() < 10000);
@@ -135,13 +135,13 @@ void TestProcessRunner::deadlineEscalatesToKillForTheWholeGroup() {
 }
 
 void TestProcessRunner::cancellationFromAnotherThread() {
-    ProcessSpec spec = shell(QStringLiteral("sleep 30"));
-    spec.cancel = std::make_shared<std::atomic_bool>(false);
-    std::thread canceller([flag = spec.cancel] {
+    ProcessSpec request = shell(QStringLiteral("sleep 30"));
+    request.cancel = std::make_shared<std::atomic_bool>(false);
+    std::thread canceller([flag = request.cancel] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         flag->store(true);
     });
-    const ProcessOutcome r = ProcessRunner::run(spec);
+    const ProcessOutcome r = ProcessRunner::run(request);
     canceller.join();
     QVERIFY(r.cancelled);
     QCOMPARE(r.terminatingSignal, SIGTERM);

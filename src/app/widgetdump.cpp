@@ -1,4 +1,4 @@
-#include "app/introspection.h"
+#include "app/widgetdump.h"
 
 #include "models/uuidtext.h"
 #include "views/boardcolumn.h"
