@@ -97,7 +97,17 @@ void OrphanWorktreeSection::setInputs(const QString &projectRootPath,
 
 void OrphanWorktreeSection::scheduleScan() {
     m_scanning = true;
-    render();
+    // Only the buttons change while scanning; rebuilding every row here would lay them all out twice.
+    if (m_content) {
+        for (QToolButton *refresh : m_content->findChildren<QToolButton *>(QStringLiteral("orphanRefresh"))) {
+            refresh->setText(L("更新中"));
+            refresh->setEnabled(false);
+        }
+        for (QPushButton *remove : m_content->findChildren<QPushButton *>(QStringLiteral("orphanDelete")))
+            remove->setEnabled(false);
+    } else {
+        render();
+    }
     const QString root = m_projectRootPath;
     const QString worktreesRoot = m_worktreesRoot;
     const QUuid projectID = m_projectID;
@@ -330,6 +340,10 @@ void OrphanWorktreeSection::render() {
         first->addStretch();
         text->addLayout(first);
         auto *path = captionLabel(w.path, frame);
+        // One line: wrapping a hundred long paths costs the GUI thread hundreds of milliseconds.
+        path->setWordWrap(false);
+        path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        path->setToolTip(w.path);
         path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         makeSecondary(path);
         text->addWidget(path);
