@@ -8,7 +8,7 @@
 //   3. the resident memory each terminal costs with 10,000 lines of scroll-back (five terminals).
 // Needs a display (scripts/run-bench.sh runs it inside Xvfb). Prints figures, asserts nothing.
 //
-//   bench_terminal [--mib N] [--rounds N]
+//   bench_terminal [--mib N] [--rounds N] [--lines N]   (N lines of scroll-back, default 10,000)
 #include "services/sessionprocessmanager.h"
 #include "views/sessionterminalview.h"
 
@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QUuid>
 #include <QVBoxLayout>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -68,9 +70,9 @@ qint64 writeTextFile(const QString &path, qint64 bytes)
     return written;
 }
 
-long rssKiB()
+long rssKiB(qint64 pid = 0)
 {
-    QFile f(QStringLiteral("/proc/self/status"));
+    QFile f(pid ? QStringLiteral("/proc/%1/status").arg(pid) : QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : f.readAll().split('\n')) {
@@ -191,12 +193,15 @@ int main(int argc, char **argv)
 
     qint64 mib = 50;
     int rounds = 3;
+    int scrollLines = 10000;
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--mib"))
             mib = args[i + 1].toLongLong();
         else if (args[i] == QLatin1String("--rounds"))
             rounds = args[i + 1].toInt();
+        else if (args[i] == QLatin1String("--lines"))
+            scrollLines = args[i + 1].toInt();
     }
     if (QStandardPaths::findExecutable(QStringLiteral("qterminal")).isEmpty()) {
         std::fprintf(stderr, "bench_terminal: qterminal is missing (scripts/install-deps.sh)\n");
@@ -216,7 +221,7 @@ int main(int argc, char **argv)
         QFile out(lines);
         if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
             return 1;
-        for (int i = 0; i < 10000; ++i)
+        for (int i = 0; i < scrollLines; ++i)
             out.write(in.readLine());
     }
 
@@ -241,9 +246,19 @@ int main(int argc, char **argv)
         }
         warm.reset();
         settle(500);
-        const long before = rssKiB();
-        std::vector<std::unique_ptr<TerminalWindow>> five;
         const int n = 5;
+        // The same number of terminals with nothing scrolled back, to tell the widget from its history.
+        const long bare = rssKiB();
+        std::vector<std::unique_ptr<TerminalWindow>> empty;
+        for (int i = 0; i < n; ++i)
+            empty.push_back(openTerminal(folder, QStringLiteral("exit\n")));
+        spinUntil([&] { return std::all_of(empty.begin(), empty.end(), [](const auto &w) { return w && exited(*w); }); },
+                  60000);
+        settle(1000);
+        const long before = rssKiB();
+        std::printf("terminal memory without scroll-back: %.2f MiB per terminal (window of 800x500)\n",
+                    (before - bare) / 1024.0 / n);
+        std::vector<std::unique_ptr<TerminalWindow>> five;
         for (int i = 0; i < n; ++i)
             five.push_back(openTerminal(folder, QStringLiteral("cat ") + shellQuoted(lines) + QStringLiteral("; exit\n")));
         const bool done = spinUntil(
@@ -251,13 +266,36 @@ int main(int argc, char **argv)
             60000);
         settle(1000);
         const long after = rssKiB();
+        malloc_trim(0);
+        const long trimmed = rssKiB();
         if (!done)
             std::fprintf(stderr, "bench_terminal: not every scroll-back terminal finished\n");
-        std::printf("scroll-back memory: %d terminals x 10,000 lines of ~80 columns: RSS %.1f -> %.1f MiB, "
-                    "%.2f MiB per terminal (target <= 8 MB)\n",
-                    n, before / 1024.0, after / 1024.0, (after - before) / 1024.0 / n);
+        std::printf("scroll-back memory: %d terminals x %d lines of ~80 columns: RSS %.1f -> %.1f MiB, "
+                    "%.2f MiB per terminal (target <= 8 MB at 10,000 lines)\n",
+                    n, scrollLines, before / 1024.0, after / 1024.0, (after - before) / 1024.0 / n);
+        std::printf("  after malloc_trim(0) (heap freed but not yet returned to the system): %.2f MiB per terminal\n",
+                    (trimmed - before) / 1024.0 / n);
     }
     settle(500);
+    // qterminal's cost of the same scroll-back: its resident memory with and without the lines.
+    {
+        auto qtRss = [&](const QString &command) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p.start(QStringLiteral("qterminal"), {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"), command});
+            p.waitForStarted(5000);
+            p.waitForFinished(2500); // the lines are shown well before the shell's sleep ends
+            const long kib = rssKiB(p.processId());
+            p.waitForFinished(10000);
+            return kib;
+        };
+        const long without = qtRss(QStringLiteral("sleep 3"));
+        const long with = qtRss(QStringLiteral("cat ") + shellQuoted(lines) + QStringLiteral("; sleep 3"));
+        std::printf("  qterminal for comparison: RSS %.1f MiB idle, %.1f MiB with the same lines: %.2f MiB for the "
+                    "scroll-back\n",
+                    without / 1024.0, with / 1024.0, (with - without) / 1024.0);
+    }
 
     // Start-up alone, to tell it apart from the throughput.
     std::vector<double> ownStart, qtStart;
