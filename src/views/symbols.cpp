@@ -29,13 +29,13 @@ const SymbolEntry symbolTable[] = {
     {"quote.bubble.fill", {}},
     {"folder", {"folder-symbolic", "folder"}},
     {"xmark.circle", {"window-close-symbolic", "window-close", "process-stop"}},
-    {"questionmark.folder", {"folder-visiting"}},
-    {"rectangle.3.group", {"view-grid"}},
-    {"list.bullet.rectangle", {"view-list"}},
-    {"exclamationmark.triangle.fill", {"dialog-warning"}},
-    {"gearshape", {"preferences-system"}},
-    {"doc.on.doc", {"edit-copy"}},
-    {"checkmark", {"object-select"}},
+    {"questionmark.folder", {"folder-visiting-symbolic", "folder-visiting", "dialog-question-symbolic"}},
+    {"rectangle.3.group", {"view-grid-symbolic", "view-grid"}},
+    {"list.bullet.rectangle", {"view-list-bullet-symbolic", "view-list"}},
+    {"exclamationmark.triangle.fill", {"dialog-warning-symbolic", "dialog-warning"}},
+    {"gearshape", {"emblem-system-symbolic", "preferences-system"}},
+    {"doc.on.doc", {"edit-copy-symbolic", "edit-copy"}},
+    {"checkmark", {"object-select-symbolic", "object-select"}},
     {"plus", {"list-add-symbolic", "list-add"}},
     {"arrow.clockwise", {"view-refresh-symbolic", "view-refresh"}},
     {"folder.badge.minus", {"edit-delete-symbolic", "edit-delete"}},
@@ -52,6 +52,10 @@ QIcon symbolIcon(const QString &sfName)
     static bool initialised = false;
     if (!initialised) {
         initBundledSymbols();
+        // Outside a full desktop Qt looks only in "hicolor"; Adwaita (installed with the app's
+        // packages) fills the gaps without overriding the desktop's own theme.
+        if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+            QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
         initialised = true;
     }
     static QHash<QString, QIcon> cache;
