@@ -1,6 +1,7 @@
 // Start-up of the real executable with a 500-session store: time from launch until its main
 // window is mapped (polled every 5 ms with xdotool), warm (after one untimed launch), and the
 // resident memory with that board shown. Run inside Xvfb (scripts/run-bench.sh does).
+#include "benchsupport.h"
 #include "models/project.h"
 #include "models/session.h"
 #include "persistence/containerfactory.h"
@@ -19,6 +20,7 @@
 #include <vector>
 
 using namespace Brindlewick;
+using BrindlewickBench::rssKiB;
 
 namespace {
 
@@ -59,17 +61,6 @@ bool mapped(qint64 pid)
     return !x.readAllStandardOutput().trimmed().isEmpty();
 }
 
-long rssKiB(qint64 pid)
-{
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 } // namespace
 

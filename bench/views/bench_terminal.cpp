@@ -12,6 +12,8 @@
 #include "services/sessionprocessmanager.h"
 #include "views/sessionterminalview.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,6 +34,7 @@
 #include <vector>
 
 using namespace Brindlewick;
+using BrindlewickBench::rssKiB;
 
 namespace {
 
@@ -70,17 +73,6 @@ qint64 writeTextFile(const QString &path, qint64 bytes)
     return written;
 }
 
-long rssKiB(qint64 pid = 0)
-{
-    QFile f(pid ? QStringLiteral("/proc/%1/status").arg(pid) : QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 template <class F>
 bool spinUntil(F done, int timeoutMs)
