@@ -177,7 +177,19 @@ private Q_SLOTS:
                 QVERIFY2(!argv.contains(QStringLiteral("--resume")), qPrintable(argv.join(u' ')));
             }
         }
+
+        // The main window closed (only hidden while session windows are open) stays hidden next time.
+        activate(app, QStringLiteral("Brindlewick"));
+        xdotool({QStringLiteral("key"), QStringLiteral("alt+F4")});
+        QTRY_VERIFY(!windowsByTitle(app).contains(QStringLiteral("Brindlewick")));
         QCOMPARE(app.terminate(), 0);
+        AppProcess third(home);
+        QVERIFY(third.start());
+        QVERIFY(third.waitForWindow(QStringLiteral("demo - R1 resumed")));
+        QVERIFY(third.waitForWindow(QStringLiteral("demo - R2 fresh")));
+        QTest::qWait(500);
+        QVERIFY(!windowsByTitle(third).contains(QStringLiteral("Brindlewick")));
+        QCOMPARE(third.terminate(), 0);
     }
 
     void mainWindowLeftOffTheScreenComesBackOntoIt() {
