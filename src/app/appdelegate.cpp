@@ -159,8 +159,10 @@ void AppDelegate::didFinishLaunching()
 
 void AppDelegate::openMainWindowAtLaunch()
 {
-    if (!m_launchWindows.mainWindowOpen && !m_launchWindows.sessionWindows.isEmpty()) {
-        // Created for the hook-setup offer and the menus, but left hidden as it was.
+    const bool sessionsFollow = !m_launchWindows.sessionWindows.isEmpty();
+    if (sessionsFollow && (!m_launchWindows.mainWindowOpen || m_launchWindows.mainWindowActive)) {
+        // Created now for the hook-setup offer and the menus; left hidden as it was, or shown after
+        // the session windows so that the window manager puts it in front of them, as it was.
         ensureMainWindow();
         return;
     }
@@ -175,6 +177,8 @@ void AppDelegate::reopenSessionWindows()
         if (m_container->mainContext().find<Session>(w.sessionID))
             openSessionWindow(w.sessionID, w.window);
     }
+    if (!windows.isEmpty() && m_launchWindows.mainWindowOpen && m_launchWindows.mainWindowActive)
+        showMainWindow();
 }
 
 void AppDelegate::rememberWindows() const
@@ -186,6 +190,7 @@ void AppDelegate::rememberWindows() const
     }
     // The active window last, so that it is reopened last and ends up in front again.
     QWidget *active = QApplication::activeWindow();
+    state.mainWindowActive = m_mainWindow && active == m_mainWindow.get();
     for (const QPointer<SessionWindow> &window : m_sessionWindows) {
         if (window && window->isVisible() && window != active)
             state.sessionWindows.push_back({window->sessionID(), rememberedWindow(*window)});

@@ -60,7 +60,9 @@ WindowStateStore WindowStateStore::standard() {
 }
 
 QByteArray WindowStateStore::encode(const WindowState &state) {
-    QJsonObject root{{QStringLiteral("version"), 1}, {QStringLiteral("mainWindowOpen"), state.mainWindowOpen}};
+    QJsonObject root{{QStringLiteral("version"), 1},
+                     {QStringLiteral("mainWindowOpen"), state.mainWindowOpen},
+                     {QStringLiteral("mainWindowActive"), state.mainWindowActive}};
     if (state.mainWindow)
         root.insert(QStringLiteral("mainWindow"), windowJson(*state.mainWindow));
     QJsonArray sessions;
@@ -82,6 +84,7 @@ std::optional<WindowState> WindowStateStore::decode(const QByteArray &json) {
     const QJsonObject root = doc.object();
     WindowState state;
     state.mainWindowOpen = root.value(QStringLiteral("mainWindowOpen")).toBool(true);
+    state.mainWindowActive = root.value(QStringLiteral("mainWindowActive")).toBool(false);
     state.mainWindow = windowFrom(root.value(QStringLiteral("mainWindow")));
     // An entry that does not parse is dropped alone; the others still come back.
     for (const QJsonValue &v : root.value(QStringLiteral("sessionWindows")).toArray()) {

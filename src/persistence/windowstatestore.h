@@ -31,6 +31,8 @@ struct RememberedSessionWindow {
 struct WindowState {
     std::optional<RememberedWindow> mainWindow;
     bool mainWindowOpen = true;
+    // The main window was in front of the session windows.
+    bool mainWindowActive = false;
     QVector<RememberedSessionWindow> sessionWindows;
     bool operator==(const WindowState &) const = default;
 };

@@ -136,6 +136,8 @@ private Q_SLOTS:
                          40,
                      "the window manager did not move the window");
 
+            // The main window in front at quit is in front again, over the reopened session windows.
+            activate(app, QStringLiteral("Brindlewick"));
             QCOMPARE(app.terminate(), 0);
         }
         QVERIFY(QFileInfo::exists(AppSupportPaths::storeFolder() + QStringLiteral("/window-state.json")));
@@ -158,6 +160,10 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(home.fakeRunCount(), 2, 10000);
         QTest::qWait(500); // the window manager has placed every window
         const auto after = windowsByTitle(app);
+        QByteArray active;
+        runCommand(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}, &active);
+        QCOMPARE(QString::fromLatin1(active.trimmed()),
+                 after.value(QStringLiteral("Brindlewick")).value(QStringLiteral("windowID")).toString());
         QVERIFY(!after.contains(QStringLiteral("demo - R3 deleted")));
         for (auto it = before.constBegin(); it != before.constEnd(); ++it) {
             QVERIFY2(after.contains(it.key()), qPrintable(it.key()));

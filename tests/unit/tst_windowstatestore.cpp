@@ -29,6 +29,7 @@ private Q_SLOTS:
         WindowState state;
         state.mainWindow = decorated(40, 30, 1200, 800);
         state.mainWindowOpen = false;
+        state.mainWindowActive = true;
         state.sessionWindows.push_back({QUuid::createUuid(), decorated(100, 120, 700, 500)});
         RememberedWindow maximized = decorated(-20, 5, 900, 600);
         maximized.maximized = true;
