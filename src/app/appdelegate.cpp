@@ -55,7 +55,9 @@ RememberedWindow rememberedWindow(const QWidget &w)
     const QRect outer = w.frameGeometry(), inner = w.geometry();
     const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                               outer.bottom() - inner.bottom());
-    const QRect normal = w.normalGeometry();
+    // Maximised by the window manager rather than by the application, Qt may not know the normal
+    // place; the window then keeps its maximised rectangle to return to.
+    const QRect normal = w.normalGeometry().isValid() && !w.normalGeometry().isEmpty() ? w.normalGeometry() : inner;
     return {normal.marginsAdded(decoration), normal, true};
 }
 

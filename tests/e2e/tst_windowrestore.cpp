@@ -60,6 +60,18 @@ void activate(const AppProcess &app, const QString &title) {
     QTest::qWait(300);
 }
 
+// Brings the window to the front and double-clicks its title bar.
+void doubleClickTitle(const AppProcess &app, const QString &title) {
+    activate(app, title);
+    const QJsonArray frame = windowsByTitle(app).value(title).value(QStringLiteral("frame")).toArray();
+    const QJsonObject window = windowsByTitle(app).value(title);
+    const int x = frame.at(0).toInt() + frame.at(2).toInt() / 2;
+    const int y = (frame.at(1).toInt() + window.value(QStringLiteral("y")).toInt()) / 2;
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
+             QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
+             QStringLiteral("1")});
+}
+
 bool clickCard(const AppProcess &app, const QString &title) {
     for (const QJsonValue &v : app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("SessionCardView"))) {
         if (v.toObject().value(QStringLiteral("accessibleName")).toString().startsWith(title)) {
@@ -104,6 +116,7 @@ private Q_SLOTS:
         writePreferences(home);
 
         QHash<QString, QRect> before;
+        QRect r1Normal;
         {
             AppProcess app(home);
             QVERIFY(app.start());
@@ -125,6 +138,10 @@ private Q_SLOTS:
             xdotool({QStringLiteral("windowmove"), r2, QStringLiteral("610"), QStringLiteral("330")});
             xdotool({QStringLiteral("windowsize"), main, QStringLiteral("1100"), QStringLiteral("700")});
             xdotool({QStringLiteral("windowmove"), main, QStringLiteral("70"), QStringLiteral("50")});
+            // R1 maximised by a double click on its title bar (openbox's binding).
+            r1Normal = rectOf(windows.value(QStringLiteral("demo - R1 resumed")));
+            doubleClickTitle(app, QStringLiteral("demo - R1 resumed"));
+            QTRY_VERIFY(windowsByTitle(app).value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
             QTRY_COMPARE(rectOf(windowsByTitle(app).value(QStringLiteral("demo - R2 fresh"))).size(), QSize(720, 460));
             QTRY_COMPARE(rectOf(windowsByTitle(app).value(QStringLiteral("Brindlewick"))).size(), QSize(1100, 700));
             QTest::qWait(300);
@@ -183,6 +200,14 @@ private Q_SLOTS:
                 QVERIFY2(!argv.contains(QStringLiteral("--resume")), qPrintable(argv.join(u' ')));
             }
         }
+
+        // R1 came back maximised and still knows where it stood before.
+        QVERIFY(after.value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
+        doubleClickTitle(app, QStringLiteral("demo - R1 resumed"));
+        QTRY_VERIFY(!windowsByTitle(app).value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
+        QTest::qWait(300);
+        const QRect r1 = rectOf(windowsByTitle(app).value(QStringLiteral("demo - R1 resumed")));
+        QVERIFY2(near(r1, r1Normal), describe(r1, r1Normal).constData());
 
         // The main window closed (only hidden while session windows are open) stays hidden next time.
         activate(app, QStringLiteral("Brindlewick"));
