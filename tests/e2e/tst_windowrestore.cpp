@@ -8,6 +8,7 @@
 #include "persistence/appsupportpaths.h"
 #include "persistence/containerfactory.h"
 #include "persistence/modelcontext.h"
+#include "persistence/windowstatestore.h"
 #include "support/e2e/appprocess.h"
 #include "support/terminalhome.h"
 
@@ -220,7 +221,19 @@ private Q_SLOTS:
         QVERIFY(third.waitForWindow(QStringLiteral("demo - R2 fresh")));
         QTest::qWait(500);
         QVERIFY(!windowsByTitle(third).contains(QStringLiteral("Brindlewick")));
-        QCOMPARE(third.terminate(), 0);
+
+        // A confirmed quit (Ctrl+Q, then Return on the default button) remembers the windows too.
+        QVERIFY(QFile::remove(AppSupportPaths::storeFolder() + QStringLiteral("/window-state.json")));
+        activate(third, QStringLiteral("demo - R2 fresh"));
+        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
+        QVERIFY(third.waitForWindow(QStringLiteral("Brindlewick を終了しますか。"), 5000));
+        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+        QVERIFY(third.process().waitForFinished(10000));
+        QCOMPARE(third.process().exitCode(), 0);
+        const WindowState remembered = WindowStateStore::standard().load();
+        QCOMPARE(remembered.sessionWindows.size(), 2);
+        QCOMPARE(remembered.sessionWindows.last().sessionID, ids.value(QStringLiteral("R2 fresh"))); // it was active
+        QVERIFY(!remembered.mainWindowOpen);
     }
 
     void mainWindowLeftOffTheScreenComesBackOntoIt() {
