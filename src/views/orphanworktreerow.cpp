@@ -5,6 +5,7 @@
 #include "views/textstyles.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -63,14 +64,18 @@ OrphanWorktreeRow::OrphanWorktreeRow(const OrphanWorktree &w, std::optional<bool
     }
     first->addStretch();
     text->addLayout(first);
-    auto *path = caption(w.path, this, 0.85);
-    // One line: wrapping a hundred long paths costs the GUI thread hundreds of milliseconds.
-    path->setWordWrap(false);
-    path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    path->setToolTip(w.path);
-    path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    makeSecondary(path);
-    text->addWidget(path);
+    m_path = caption(w.path, this, 0.85);
+    m_path->setObjectName(QStringLiteral("orphanPath"));
+    // One line: wrapping a hundred long paths costs the GUI thread hundreds of milliseconds. Too
+    // long a path is shortened in the middle (see eventFilter); the tooltip has all of it.
+    m_path->setWordWrap(false);
+    m_path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_path->setToolTip(w.path);
+    m_path->setAccessibleName(w.path);
+    m_path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    makeSecondary(m_path);
+    m_path->installEventFilter(this);
+    text->addWidget(m_path);
     if (w.isLocked)
         text->addWidget(caption(L("ロック中。`git worktree unlock` で解除してから削除してください。"), this, 0.75));
     h->addLayout(text, 1);
@@ -104,6 +109,17 @@ void OrphanWorktreeRow::setBranchChecked(bool checked) {
     // The selection is the section's; echoing it back would only repeat it.
     const QSignalBlocker blocker(m_branchCheck);
     m_branchCheck->setChecked(checked);
+}
+
+bool OrphanWorktreeRow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_path && event->type() == QEvent::Resize) {
+        // The head (which repository) and the tail (which worktree) say the most; the middle goes.
+        const QString shown =
+            m_path->fontMetrics().elidedText(m_worktree.path, Qt::ElideMiddle, m_path->contentsRect().width());
+        if (shown != m_path->text())
+            m_path->setText(shown);
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void OrphanWorktreeRow::paintEvent(QPaintEvent *event) {

@@ -35,11 +35,13 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     OrphanWorktree m_worktree;
     std::optional<bool> m_isDirty;
     QLabel *m_badge = nullptr;
+    QLabel *m_path = nullptr;
     QCheckBox *m_branchCheck = nullptr;
     QPushButton *m_remove = nullptr;
 };

@@ -201,6 +201,13 @@ private Q_SLOTS:
         QCOMPARE(expected.size(), 40);
         QTRY_COMPARE(order(), expected);
 
+        // A narrow list shortens the paths in the middle; the tooltip keeps the whole path.
+        m_section->resize(320, m_section->height());
+        auto *pathLabel = rowWidget(paths[0])->findChild<QLabel *>(QStringLiteral("orphanPath"));
+        QTRY_VERIFY(pathLabel->text().contains(QChar(0x2026)));
+        QVERIFY(pathLabel->text().endsWith(QFileInfo(paths[0]).fileName().right(8)));
+        QCOMPARE(pathLabel->toolTip(), paths[0]);
+
         QWidget *kept = rowWidget(paths[0]);
         const QPointer<QWidget> changed = rowWidget(paths[1]);
         const QPointer<QWidget> removed = rowWidget(paths[2]);
