@@ -5,9 +5,9 @@
 #include "views/sessioncardview.h"
 
 #include <QAbstractItemView>
-#include <QItemSelectionModel>
 #include <QAccessible>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -44,13 +44,14 @@ QJsonObject describe(QWidget *w)
                     name = index.data(Qt::DisplayRole).toString();
                 const QRect local = view->visualRect(index);
                 const QPoint origin = view->viewport()->mapToGlobal(local.topLeft());
-                items.append(QJsonObject{{QStringLiteral("name"), name},
-                                         {QStringLiteral("x"), origin.x()},
-                                         {QStringLiteral("y"), origin.y()},
-                                         {QStringLiteral("width"), local.width()},
-                                         {QStringLiteral("height"), local.height()},
-                                         {QStringLiteral("selected"),
-                                          view->selectionModel() && view->selectionModel()->isSelected(index)}});
+                items.append(
+                    QJsonObject{{QStringLiteral("name"), name},
+                                {QStringLiteral("x"), origin.x()},
+                                {QStringLiteral("y"), origin.y()},
+                                {QStringLiteral("width"), local.width()},
+                                {QStringLiteral("height"), local.height()},
+                                {QStringLiteral("selected"),
+                                 view->selectionModel() && view->selectionModel()->isSelected(index)}});
             }
             o.insert(QStringLiteral("items"), items);
         }

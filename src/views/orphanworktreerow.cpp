@@ -31,7 +31,9 @@ QLabel *caption(const QString &text, QWidget *parent, qreal scale) {
 } // namespace
 
 OrphanWorktreeRow::OrphanWorktreeRow(const OrphanWorktree &w, std::optional<bool> isDirty, QWidget *parent)
-    : QFrame(parent), m_worktree(w), m_isDirty(isDirty) {
+    : QFrame(parent)
+    , m_worktree(w)
+    , m_isDirty(isDirty) {
     setObjectName(QStringLiteral("orphanRow"));
     setProperty("bwPath", w.path);
     auto *h = new QHBoxLayout(this);
@@ -77,7 +79,8 @@ OrphanWorktreeRow::OrphanWorktreeRow(const OrphanWorktree &w, std::optional<bool
     m_path->installEventFilter(this);
     text->addWidget(m_path);
     if (w.isLocked)
-        text->addWidget(caption(L("ロック中。`git worktree unlock` で解除してから削除してください。"), this, 0.75));
+        text->addWidget(
+            caption(L("ロック中。`git worktree unlock` で解除してから削除してください。"), this, 0.75));
     h->addLayout(text, 1);
     if (w.branch && !w.isLocked) {
         m_branchCheck = new QCheckBox(L("ブランチも削除"), this);
@@ -114,8 +117,8 @@ void OrphanWorktreeRow::setBranchChecked(bool checked) {
 bool OrphanWorktreeRow::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_path && event->type() == QEvent::Resize) {
         // The head (which repository) and the tail (which worktree) say the most; the middle goes.
-        const QString shown =
-            m_path->fontMetrics().elidedText(m_worktree.path, Qt::ElideMiddle, m_path->contentsRect().width());
+        const QString shown = m_path->fontMetrics().elidedText(m_worktree.path, Qt::ElideMiddle,
+                                                               m_path->contentsRect().width());
         if (shown != m_path->text())
             m_path->setText(shown);
     }

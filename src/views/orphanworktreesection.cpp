@@ -127,8 +127,8 @@ void OrphanWorktreeSection::retranslate() {
     m_title->setText(L("残った worktree"));
     m_refresh->setToolTip(L("worktree の一覧を再取得します。"));
     m_failedNote->setText(L("worktree を確認できませんでした。git の状態を確認して「更新」してください。"));
-    m_note->setText(
-        L("セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。"));
+    m_note->setText(L(
+        "セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。"));
 }
 
 void OrphanWorktreeSection::refreshChrome() {

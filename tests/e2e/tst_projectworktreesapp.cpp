@@ -81,8 +81,8 @@ bool clickNamed(const AppProcess &app, const QString &title, const QString &obje
 // Only mapped windows: an unmapped window of the app may carry the same name, and activating it
 // with --sync waits for a map that never comes (until xdotool's run times out).
 void activate(const QString &titlePattern) {
-    xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), titlePattern,
-             QStringLiteral("windowactivate"), QStringLiteral("--sync")});
+    xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+             titlePattern, QStringLiteral("windowactivate"), QStringLiteral("--sync")});
     QTest::qWait(300);
 }
 
@@ -117,12 +117,15 @@ private Q_SLOTS:
         const QString repo = canonical(work.path()) + QStringLiteral("/shop");
         QVERIFY(QDir().mkpath(repo));
         bool ok = false;
-        git(repo, {QStringLiteral("init"), QStringLiteral("-q"), QStringLiteral("-b"), QStringLiteral("main")}, &ok);
+        git(repo,
+            {QStringLiteral("init"), QStringLiteral("-q"), QStringLiteral("-b"), QStringLiteral("main")},
+            &ok);
         QVERIFY(ok);
         QVERIFY(writeFile(repo + QStringLiteral("/README.md"), "# shop\n"));
         git(repo, {QStringLiteral("add"), QStringLiteral("README.md")}, &ok);
         QVERIFY(ok);
-        git(repo, {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("initial")},
+        git(repo,
+            {QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("initial")},
             &ok);
         QVERIFY(ok);
 
@@ -153,18 +156,19 @@ private Q_SLOTS:
         for (int i = 0; i < 2; ++i) {
             activate(QStringLiteral("^Brindlewick$"));
             QVERIFY(clickNamed(app, mainTitle, QStringLiteral("firstPrompt")));
-            xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), instructions[i]});
+            xdotool(
+                {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), instructions[i]});
             QVERIFY(clickNamed(app, mainTitle, QStringLiteral("startSession")));
             const QString title = QStringLiteral("shop - セッション %1").arg(i + 1);
-            QVERIFY2(app.waitForWindow(title), qPrintable(windowTitles(app).join(QLatin1Char('|')) +
-                                                          QLatin1Char('\n') +
-                                                          QString::fromUtf8(app.stderrText().right(2000))));
+            QVERIFY2(app.waitForWindow(title),
+                     qPrintable(windowTitles(app).join(QLatin1Char('|')) + QLatin1Char('\n') +
+                                QString::fromUtf8(app.stderrText().right(2000))));
             sessionTitles << title;
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.fakeRun(i + 1, QStringLiteral("pid"))), 10000);
             // Typed, not sent: the text waits on claude's input with no line end.
-            QTRY_VERIFY_WITH_TIMEOUT(readFile(home.fakeRun(i + 1, QStringLiteral("input")))
-                                         .contains(instructions[i].toUtf8()),
-                                     5000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                readFile(home.fakeRun(i + 1, QStringLiteral("input"))).contains(instructions[i].toUtf8()),
+                5000);
             QVERIFY(!readFile(home.fakeRun(i + 1, QStringLiteral("input"))).contains('\r'));
             QTest::qWait(1000); // the start button unlocks
         }
@@ -179,8 +183,8 @@ private Q_SLOTS:
             cwds << canonical(cwd);
         }
         QVERIFY(cwds[0] != cwds[1]);
-        const QString listing = git(repo, {QStringLiteral("worktree"), QStringLiteral("list"),
-                                           QStringLiteral("--porcelain")});
+        const QString listing =
+            git(repo, {QStringLiteral("worktree"), QStringLiteral("list"), QStringLiteral("--porcelain")});
         QStringList sessionBranches;
         for (const QString &line : listing.split(QLatin1Char('\n')))
             if (line.startsWith(QLatin1String("branch refs/heads/bwk/session-")))
