@@ -17,8 +17,9 @@ bool ScrollbackPolicy::outputArrived(qint64 bytes, qint64 nowMs, int historyLine
 ScrollbackPolicy::Store ScrollbackPolicy::storeAtRest(int historyLines, bool fileUsable) const {
     if (m_store == Store::memory)
         return fileUsable && historyLines >= minimumLinesForFile ? Store::file : Store::memory;
-    // Through memory back to the limit; the next rest brings the lines to a new file.
-    return historyLines > m_limit ? Store::memory : Store::file;
+    // Through memory back to the limit; the next rest brings the lines to a new file. The widget
+    // drops lines it cannot write, so a folder that is filling up gives them back to memory.
+    return historyLines > m_limit || !fileUsable ? Store::memory : Store::file;
 }
 
 void ScrollbackPolicy::moved(Store store) {

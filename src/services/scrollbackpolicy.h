@@ -33,7 +33,7 @@ public:
     // True when the lines should move into memory now.
     bool outputArrived(qint64 bytes, qint64 nowMs, int historyLines);
     // The terminal has been quiet for `restMs`. The store the lines should move to, or the one they
-    // are in when they should stay. `fileUsable`: the temporary folder can take the file.
+    // are in when they should stay. `fileUsable`: the temporary folder can take (or keep) the file.
     Store storeAtRest(int historyLines, bool fileUsable) const;
     // The lines have moved.
     void moved(Store store);

@@ -283,9 +283,8 @@ void SessionTerminalView::outputArrived(qint64 bytes) {
 void SessionTerminalView::scrollbackAtRest() {
     if (m_restTimer->isActive())
         return; // output came since this was planned
-    const ScrollbackPolicy::Store target = m_scrollback.storeAtRest(
-        historyLinesCount(), m_scrollback.store() == ScrollbackPolicy::Store::memory
-                                 ? temporaryFolderTakesScrollback() : true);
+    const ScrollbackPolicy::Store target =
+        m_scrollback.storeAtRest(historyLinesCount(), !m_fileStoreFailed && temporaryFolderTakesScrollback());
     if (target == m_scrollback.store())
         return;
     if (isReadingBack()) {
@@ -313,6 +312,14 @@ void SessionTerminalView::moveScrollback(ScrollbackPolicy::Store store) {
 #ifdef __GLIBC__
         malloc_trim(0); // the lines were small blocks amid others: hand their pages back
 #endif
+        if (historyLinesCount() < before) {
+            // The widget could not write its file; what it kept goes back to memory, for good.
+            qCWarning(lcSessionProcessManager, "scroll-back file failed: %d of %d lines kept",
+                      historyLinesCount(), before);
+            m_fileStoreFailed = true;
+            setHistorySize(m_scrollback.limit());
+            store = ScrollbackPolicy::Store::memory;
+        }
     } else {
         setHistorySize(m_scrollback.limit()); // copies the last `limit` lines, drops the file
     }

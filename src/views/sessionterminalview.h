@@ -76,6 +76,7 @@ private:
     mutable qint64 m_pid = 0;
     ScrollbackPolicy m_scrollback;
     QTimer *m_restTimer = nullptr;
+    bool m_fileStoreFailed = false;
     QElapsedTimer m_clock;
 };
 

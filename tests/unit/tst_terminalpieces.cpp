@@ -111,6 +111,7 @@ private Q_SLOTS:
         QTest::newRow("no room in the temporary folder") << false << 10000 << false << false;
         QTest::newRow("file at the limit stays") << true << 10000 << true << true;
         QTest::newRow("file past the limit is trimmed through memory") << true << 10001 << true << false;
+        QTest::newRow("folder of the file filling up") << true << 5000 << false << false;
     }
     void scrollbackAtRest() {
         QFETCH(bool, inFile);
