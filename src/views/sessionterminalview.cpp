@@ -5,8 +5,7 @@
 #include "services/sessionprocessmanager.h"
 #include "services/terminallinkpolicy.h"
 #include "services/terminaltheme.h"
-
-#include <KX11Extras>
+#include "views/windowactivation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -215,15 +214,7 @@ bool SessionTerminalView::isInWindow() const {
 bool SessionTerminalView::bringWindowToFront() {
     if (!isInWindow())
         return false;
-    QWidget *w = window();
-    w->show();
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->raise();
-    w->activateWindow();
-    // A request that comes from another program (a notification) is refused by focus-stealing
-    // prevention unless the window manager is asked directly.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        KX11Extras::forceActiveWindow(w->winId());
+    WindowActivation::bringToFront(window());
     if (m_display)
         m_display->setFocus(Qt::OtherFocusReason);
     return true;
