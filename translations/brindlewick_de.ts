@@ -4,6 +4,7 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>%1$@ konnte nicht geschrieben werden (%2$@).</translation></message>
+    <message><source>%@、%lld pt</source><translation>%@, %lld pt</translation></message>
     <message><source>%@、プロジェクト %@</source><translation>%@, Projekt %@</translation></message>
     <message><source>%@、停止</source><translation>%@, gestoppt</translation></message>
     <message><source>%@へ移動</source><translation>Nach „%@“ verschieben</translation></message>
@@ -49,10 +50,10 @@
     <message><source>ON にすると専用の git worktree（別ブランチ）を作り、そこで claude を起動します。同じリポジトリの並行セッションがファイル衝突しません。</source><translation>Wenn aktiviert, wird ein eigener git-Worktree (auf eigenem Branch) angelegt und claude dort gestartet, sodass parallele Sitzungen eines Repositorys nicht dieselben Dateien bearbeiten.</translation></message>
     <message><source>Remote Control を有効にして（--remote-control）claude を起動します。同じセッションを claude.ai やスマートフォンアプリから操作できます。</source><translation>Startet claude mit aktiviertem Remote Control (--remote-control). Dieselbe Sitzung lässt sich dann auf claude.ai oder in der Telefon-App bedienen.</translation></message>
     <message><source>Remote Control を有効にする</source><translation>Remote Control aktivieren</translation></message>
-    <message><source>claude を権限確認なし（--dangerously-skip-permissions）で起動します。確認なしでツールが実行される危険な設定です。</source><translation>Startet claude ohne Berechtigungsprüfungen (--dangerously-skip-permissions). Werkzeuge laufen dann ohne Rückfrage – eine gefährliche Einstellung.</translation></message>
-    <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git wurde nicht gefunden. Installieren Sie git und prüfen Sie, ob es im PATH liegt.</translation></message>
     <message><source>claude が終了しました。表示内容はそのまま確認できます。セッションを終了（カードを削除）するには、このウィンドウを閉じてください。</source><translation>claude wurde beendet. Die Ausgabe bleibt lesbar. Um die Sitzung zu beenden (und ihre Karte zu löschen), schließen Sie dieses Fenster.</translation></message>
     <message><source>claude の返答など端末の文字色です。暗い背景で読みにくい場合は文字色を明るく（白く）してください。</source><translation>Das ist die Textfarbe des Terminals, etwa für die Antworten von claude. Wenn sie auf dunklem Grund schwer lesbar ist, wählen Sie eine hellere (weißere) Textfarbe.</translation></message>
+    <message><source>claude を権限確認なし（--dangerously-skip-permissions）で起動します。確認なしでツールが実行される危険な設定です。</source><translation>Startet claude ohne Berechtigungsprüfungen (--dangerously-skip-permissions). Werkzeuge laufen dann ohne Rückfrage – eine gefährliche Einstellung.</translation></message>
+    <message><source>git が見つかりません。git をインストールし、PATH に含まれているか確認してください。</source><translation>git wurde nicht gefunden. Installieren Sie git und prüfen Sie, ob es im PATH liegt.</translation></message>
     <message><source>hooks が object ではありません</source><translation>hooks ist kein Objekt</translation></message>
     <message><source>hooks.%@ が object の配列ではありません</source><translation>hooks.%@ ist kein Array von Objekten</translation></message>
     <message><source>settings.json が不正</source><translation>settings.json ist ungültig</translation></message>
@@ -60,47 +61,38 @@
     <message><source>settings.json の構造が想定外です（%@）。安全のため変更を中止しました。</source><translation>Der Aufbau von settings.json entspricht nicht der Erwartung (%@). Die Änderung wurde aus Sicherheitsgründen abgebrochen.</translation></message>
     <message><source>settings.json を手動で修正してから「再確認」を押してください。</source><translation>Korrigiere settings.json von Hand und klicke dann auf „Erneut prüfen“.</translation></message>
     <message><source>settings.json を読み取れませんでした</source><translation>settings.json konnte nicht gelesen werden</translation></message>
-    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>Der Worktree liegt noch auf dem Datenträger. Zum manuellen Löschen finden Sie ihn hier:&#10;%@</translation></message>
+    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>Der Worktree liegt noch auf der Festplatte. Zum Löschen von Hand finden Sie ihn hier:&#10;%@</translation></message>
     <message><source>worktree に未コミットの変更がある可能性があります</source><translation>Der Worktree enthält möglicherweise nicht committete Änderungen</translation></message>
     <message><source>worktree の一覧を再取得します。</source><translation>Die Liste der Worktrees neu abrufen.</translation></message>
     <message><source>worktree の作成に失敗しました。git リポジトリか、ディスク状態を確認してください。</source><translation>Der Worktree konnte nicht angelegt werden. Prüfen Sie das git-Repository oder den Datenträger.</translation></message>
-    <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>Der Worktree wurde gelöscht. Nur der Branch „%@“ ist übrig. Er enthält möglicherweise nicht zusammengeführte Commits, die beim erzwungenen Löschen verloren gehen.</translation></message>
-    <message><source>worktree を削除できませんでした</source><translation>Der Worktree konnte nicht gelöscht werden</translation></message>
-    <message><source>worktree を確認できませんでした。git の状態を確認して「更新」してください。</source><translation>Die Worktrees konnten nicht geprüft werden. Prüfen Sie git und klicken Sie dann auf „Aktualisieren“.</translation></message>
-    <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>Der Ordner für den Worktree konnte nicht angelegt werden.</translation></message>
-    <message><source>worktree「%@」を削除</source><translation>Worktree „%@“ löschen</translation></message>
-    <message><source>「</source><translation>„</translation></message>
-    <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>„%@“ hat %lld laufende oder Worktree-Sitzungen. Schließen Sie diese Sitzungen zuerst (dabei werden auch ihre Worktrees aufgeräumt).</translation></message>
-    <message><source>「%@」は既に追加済みです</source><translation>„%@“ wurde bereits hinzugefügt</translation></message>
-    <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>„%@“ wird gelöscht, zusammen mit %lld Sitzungen, %lld Aufgaben und %lld Notizen. Dies kann nicht rückgängig gemacht werden.</translation></message>
-    <message><source>」をコピー</source><translation>“ kopieren</translation></message>
-    <message><source>あなたの番</source><translation>Du bist dran</translation></message>
-    <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Wenn Sie diesen Worktree löschen, gehen nicht committete Änderungen verloren. Behalten Sie ihn, können Sie sie später prüfen und committen.&#10;Ort: %@</translation></message>
-    <message><source>このプロジェクトは git リポジトリではないため、worktree は利用できません。</source><translation>Dieses Projekt ist kein git-Repository, daher sind keine Worktrees verfügbar.</translation></message>
-    <message><source>worktree がディスクに残っています。手動で削除する場合の場所:&#10;%@</source><translation>Der Worktree liegt noch auf der Festplatte. Zum Löschen von Hand finden Sie ihn hier:&#10;%@</translation></message>
-    <message><source>worktree に未コミットの変更がある可能性があります</source><translation>Der Worktree enthält möglicherweise nicht committete Änderungen</translation></message>
     <message><source>worktree の削除に失敗: %@</source><translation>Entfernen des Worktrees fehlgeschlagen: %@</translation></message>
     <message><source>worktree は削除しました。ブランチ「%@」だけが残っています。このブランチには未マージのコミットがある可能性があり、強制削除するとそのコミットは失われます。</source><translation>Der Worktree wurde gelöscht; nur der Branch „%@“ ist übrig. Er enthält möglicherweise nicht zusammengeführte Commits, die bei einer erzwungenen Löschung verloren gehen.</translation></message>
     <message><source>worktree を保持しました: %@</source><translation>Worktree behalten: %@</translation></message>
     <message><source>worktree を削除できませんでした</source><translation>Der Worktree konnte nicht gelöscht werden</translation></message>
+    <message><source>worktree を確認できませんでした。git の状態を確認して「更新」してください。</source><translation>Die Worktrees konnten nicht geprüft werden. Prüfen Sie git und klicken Sie dann auf „Aktualisieren“.</translation></message>
+    <message><source>worktree 用ディレクトリを作成できませんでした。</source><translation>Der Ordner für den Worktree konnte nicht angelegt werden.</translation></message>
+    <message><source>worktree「%@」を削除</source><translation>Worktree „%@“ löschen</translation></message>
     <message><source>● claude: 応答テキスト abc 0123</source><translation>● claude: Antworttext abc 0123</translation></message>
     <message><source>「</source><translation>„</translation></message>
+    <message><source>「%@」には稼働中または worktree のセッションが %lld 件あります。先にそれらのセッションを閉じてください（閉じると worktree も後始末されます）。</source><translation>„%@“ hat %lld laufende oder Worktree-Sitzungen. Schließen Sie diese Sitzungen zuerst (dabei werden auch ihre Worktrees aufgeräumt).</translation></message>
+    <message><source>「%@」は既に追加済みです</source><translation>„%@“ wurde bereits hinzugefügt</translation></message>
+    <message><source>「%@」を削除します。セッション %lld 件・タスク %lld 件・メモ %lld 件も一緒に削除されます。元に戻せません。</source><translation>„%@“ wird gelöscht, zusammen mit %lld Sitzungen, %lld Aufgaben und %lld Notizen. Dies kann nicht rückgängig gemacht werden.</translation></message>
     <message><source>「未フォーカスを暗く」はいま操作していないセッション窓を薄く表示し、どれが手番か分かりやすくします。「選択でコピー」はドラッグ選択した瞬間にクリップボードへ入れます（Ctrl+Shift+C のコピーは設定に関係なく使えます）。</source><translation>Abdunkeln zeigt die Sitzungsfenster, die Sie gerade nicht bedienen, blasser, damit klar ist, wer am Zug ist. Kopieren beim Markieren legt eine gezogene Auswahl sofort in die Zwischenablage (Strg+Umschalt+C kopiert unabhängig von dieser Einstellung).</translation></message>
     <message><source>」をコピー</source><translation>“ kopieren</translation></message>
     <message><source>あなたの番</source><translation>Du bist dran</translation></message>
     <message><source>この worktree を削除すると、コミットしていない変更は失われます。保持すれば後で確認・コミットできます。&#10;場所: %@</source><translation>Wenn Sie diesen Worktree löschen, gehen nicht committete Änderungen verloren. Wenn Sie ihn behalten, können Sie sie später prüfen und committen.&#10;Ort: %@</translation></message>
     <message><source>このまま確認</source><translation>Weiter ansehen</translation></message>
     <message><source>このセッションを終了しますか。</source><translation>Diese Sitzung beenden?</translation></message>
+    <message><source>このプロジェクトは git リポジトリではないため、worktree は利用できません。</source><translation>Dieses Projekt ist kein git-Repository, daher sind keine Worktrees verfügbar.</translation></message>
     <message><source>この補助シェルを閉じる</source><translation>Diese Hilfs-Shell schließen</translation></message>
     <message><source>どのセッションにも反映されませんでした（未知 card か古いイベント）</source><translation>Auf keine Sitzung angewendet (unbekannte Card oder veraltetes Ereignis)</translation></message>
     <message><source>なし</source><translation>Keine</translation></message>
     <message><source>アプリ内の表示言語を切り替えます。「システムに従う」は OS の言語設定に従います。</source><translation>Wechselt die Sprache der App-Texte. „System folgen“ richtet sich nach der Spracheinstellung des Betriebssystems.</translation></message>
     <message><source>イエロー</source><translation>Gelb</translation></message>
-    <message><source>ウインドウ</source><translation>Fenster</translation></message>
-    <message><source>オレンジ</source><translation>Orange</translation></message>
     <message><source>ウィンドウを閉じる</source><translation>Fenster schließen</translation></message>
     <message><source>ウィンドウを閉じると claude プロセスが終了し、このセッション（カード）が削除されます。</source><translation>Wenn Sie das Fenster schließen, wird der claude-Prozess beendet und diese Sitzung (ihre Karte) gelöscht.</translation></message>
     <message><source>ウインドウ</source><translation>Fenster</translation></message>
+    <message><source>オレンジ</source><translation>Orange</translation></message>
     <message><source>オンにすると、セッション起動時の Remote Control スイッチが最初からオンになり、claude は --remote-control 付きで起動します。同じセッションを Claude の Web アプリ、スマートフォンアプリ、Claude Desktop から続けられます。スイッチは起動前にセッションごとに変更できます。&#10;&#10;claude はこのコンピューター上で動き続け、リモートの画面はその窓にすぎません。スリープやシャットダウンでセッションは止まります（復帰すると再接続します）。Claude の Web サービスへのログインと有料プラン（Pro / Max など）が必要で、オンの間は同期のため会話が Anthropic 側に保存されます。</source><translation>Ist dies eingeschaltet, steht der Remote-Control-Schalter beim Starten einer Sitzung von Anfang an auf „ein“, und claude startet mit --remote-control. So können Sie dieselbe Sitzung in der Web-App von Claude, in der Claude-App auf dem Telefon oder in Claude Desktop fortsetzen. Den Schalter können Sie vor dem Start für jede Sitzung ändern.&#10;&#10;claude läuft weiter auf diesem Computer; der entfernte Bildschirm ist nur ein Fenster darauf. Ruhezustand oder Herunterfahren hält die Sitzung an (nach dem Aufwachen verbindet sie sich neu). Nötig sind eine Anmeldung beim Webdienst von Claude und ein kostenpflichtiger Tarif (Pro, Max o. ä.); solange die Option an ist, wird das Gespräch zum Abgleich bei Anthropic gespeichert.</translation></message>
     <message><source>カラーテーマ</source><translation>Farbschema</translation></message>
     <message><source>カードなし</source><translation>Keine Karten</translation></message>
@@ -111,18 +103,20 @@
     <message><source>グリーン</source><translation>Grün</translation></message>
     <message><source>グレー</source><translation>Grau</translation></message>
     <message><source>コピーしました</source><translation>Kopiert</translation></message>
+    <message><source>サイズ: %lld pt</source><translation>Größe: %lld pt</translation></message>
     <message><source>システムに従う</source><translation>System folgen</translation></message>
+    <message><source>システム既定</source><translation>Systemstandard</translation></message>
     <message><source>セッション</source><translation>Sitzung</translation></message>
     <message><source>セッション %lld</source><translation>Sitzung %lld</translation></message>
     <message><source>セッションがありません。「セッションを開始」で claude を起動します。</source><translation>Keine Sitzungen. „Sitzung starten“ startet claude.</translation></message>
     <message><source>セッションが入力を待っています。</source><translation>Die Sitzung wartet auf eine Eingabe.</translation></message>
-    <message><source>セッションの保存に失敗しました。</source><translation>Die Sitzung konnte nicht gespeichert werden.</translation></message>
-    <message><source>セッションの保存に失敗しました。作成した worktree は撤去しました。</source><translation>Die Sitzung konnte nicht gespeichert werden. Der angelegte Worktree wurde entfernt.</translation></message>
-    <message><source>セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。</source><translation>Worktrees, die nach dem Schließen ihrer Sitzungen erhalten blieben. Nicht mehr benötigte können Sie löschen (der Branch bleibt standardmäßig erhalten).</translation></message>
     <message><source>セッションが終了しました</source><translation>Die Sitzung wurde beendet</translation></message>
     <message><source>セッションが見つかりません</source><translation>Sitzung nicht gefunden</translation></message>
+    <message><source>セッションの保存に失敗しました。</source><translation>Die Sitzung konnte nicht gespeichert werden.</translation></message>
+    <message><source>セッションの保存に失敗しました。作成した worktree は撤去しました。</source><translation>Die Sitzung konnte nicht gespeichert werden. Der angelegte Worktree wurde entfernt.</translation></message>
     <message><source>セッションの起動</source><translation>Sitzungen starten</translation></message>
     <message><source>セッションを格子状に整列</source><translation>Sitzungen im Raster anordnen</translation></message>
+    <message><source>セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。</source><translation>Worktrees, die nach dem Schließen ihrer Sitzungen erhalten blieben. Nicht mehr benötigte können Sie löschen (der Branch bleibt standardmäßig erhalten).</translation></message>
     <message><source>セッションを閉じる</source><translation>Sitzung schließen</translation></message>
     <message><source>セッションを開始</source><translation>Sitzung starten</translation></message>
     <message><source>セッションウィンドウを最前面に表示</source><translation>Holt das Sitzungsfenster nach vorne</translation></message>
@@ -137,19 +131,21 @@
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
     <message><source>パープル</source><translation>Lila</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
+    <message><source>ファミリー</source><translation>Familie</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Wählen Sie einen Ordner, um ein Projekt hinzuzufügen (ein git-Repository wird mit seinem Stammordner hinzugefügt).</translation></message>
+    <message><source>フォント</source><translation>Schriften</translation></message>
+    <message><source>フォントのプレビュー</source><translation> – Schriftvorschau</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
     <message><source>フックを再導入</source><translation>Hooks neu installieren</translation></message>
     <message><source>フックを導入</source><translation>Hooks installieren</translation></message>
     <message><source>フックを除去</source><translation>Hooks entfernen</translation></message>
     <message><source>フックログ</source><translation>Hook-Protokoll</translation></message>
     <message><source>ブランチ「%@」の削除に失敗しました。</source><translation>Der Branch „%@“ konnte nicht gelöscht werden.</translation></message>
-    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Branch „%@“ zwangsweise löschen?</translation></message>
+    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Den Branch „%@“ zwangsweise löschen?</translation></message>
     <message><source>ブランチも削除</source><translation>Branch ebenfalls löschen</translation></message>
     <message><source>ブランチも削除 %@</source><translation>Branch %@ ebenfalls löschen</translation></message>
     <message><source>ブルー</source><translation>Blau</translation></message>
-    <message><source>ブランチ「%@」を強制削除しますか？</source><translation>Den Branch „%@“ zwangsweise löschen?</translation></message>
     <message><source>プロジェクト</source><translation>Projekte</translation></message>
     <message><source>プロジェクトがありません</source><translation>Keine Projekte</translation></message>
     <message><source>プロジェクトが見つかりません</source><translation>Projekt nicht gefunden</translation></message>
@@ -164,6 +160,9 @@
     <message><source>ヘルプ</source><translation>Hilfe</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Board anzeigen</translation></message>
+    <message><source>モノスペース</source><translation>Festbreite</translation></message>
+    <message><source>モノスペースのファミリー</source><translation>Festbreiten-Schriftfamilie</translation></message>
+    <message><source>モノスペース（ターミナル・コード・コードブロック）</source><translation>Festbreite (Terminal, Code, Codeblöcke)</translation></message>
     <message><source>レッド</source><translation>Rot</translation></message>
     <message><source>ログなし</source><translation>Keine Einträge</translation></message>
     <message><source>ロックされた worktree</source><translation>Gesperrter Worktree</translation></message>
@@ -184,9 +183,6 @@
     <message><source>削除</source><translation>Löschen</translation></message>
     <message><source>削除…</source><translation>Löschen…</translation></message>
     <message><source>削除できません</source><translation>Löschen nicht möglich</translation></message>
-    <message><source>保持</source><translation>Behalten</translation></message>
-    <message><source>停止</source><translation>Gestoppt</translation></message>
-    <message><source>再確認</source><translation>Erneut prüfen</translation></message>
     <message><source>前を検索</source><translation>Rückwärts suchen</translation></message>
     <message><source>前景・背景色と ANSI 16 色パレットを一括で切り替えます。選択後に下の文字色・背景色で微調整もできます。</source><translation>Wechselt Vorder- und Hintergrundfarbe und die ANSI-Palette mit 16 Farben auf einmal. Danach können Sie Text- und Hintergrundfarbe unten noch feinjustieren.</translation></message>
     <message><source>受信ログ（</source><translation>Empfangsprotokoll (</translation></message>
@@ -201,35 +197,39 @@
     <message><source>強制削除</source><translation>Löschen erzwingen</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
     <message><source>操作に失敗しました</source><translation>Der Vorgang ist fehlgeschlagen</translation></message>
+    <message><source>文字を拡大</source><translation>Text vergrößern</translation></message>
+    <message><source>文字を縮小</source><translation>Text verkleinern</translation></message>
+    <message><source>文字サイズをリセット</source><translation>Textgröße zurücksetzen</translation></message>
+    <message><source>文字色（前景）</source><translation>Textfarbe (Vordergrund)</translation></message>
     <message><source>新しいプロジェクト名を入力してください。</source><translation>Geben Sie den neuen Projektnamen ein.</translation></message>
+    <message><source>新規セッションで Remote Control を有効にする</source><translation>Remote Control für neue Sitzungen einschalten</translation></message>
     <message><source>既存プロジェクトの読み込みに失敗しました: %@</source><translation>Die vorhandenen Projekte konnten nicht geladen werden: %@</translation></message>
+    <message><source>既定（白文字／暗背景）に戻す</source><translation>Auf Standard zurücksetzen (weiße Schrift auf dunklem Grund)</translation></message>
     <message><source>更新</source><translation>Aktualisieren</translation></message>
     <message><source>更新中</source><translation>Wird aktualisiert</translation></message>
     <message><source>最初の指示（任意）</source><translation>Erste Anweisung (optional)</translation></message>
     <message><source>未コミットの変更があります。削除前に確認します。</source><translation>Es gibt nicht committete Änderungen. Vor dem Löschen wird nachgefragt.</translation></message>
     <message><source>未コミット変更</source><translation>Nicht committete Änderungen</translation></message>
-    <message><source>未導入</source><translation>Nicht installiert</translation></message>
-    <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
-    <message><source>権限確認をスキップ</source><translation>Berechtigungsprüfungen überspringen</translation></message>
-    <message><source>残す</source><translation>Behalten</translation></message>
-    <message><source>残った worktree</source><translation>Verbliebene Worktrees</translation></message>
-    <message><source>文字色（前景）</source><translation>Textfarbe (Vordergrund)</translation></message>
-    <message><source>新規セッションで Remote Control を有効にする</source><translation>Remote Control für neue Sitzungen einschalten</translation></message>
-    <message><source>既定（白文字／暗背景）に戻す</source><translation>Auf Standard zurücksetzen (weiße Schrift auf dunklem Grund)</translation></message>
     <message><source>未フォーカスのセッションを暗くする</source><translation>Sitzungen ohne Fokus abdunkeln</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
+    <message><source>本文</source><translation>Fließtext</translation></message>
+    <message><source>本文のファミリー</source><translation>Fließtext-Schriftfamilie</translation></message>
+    <message><source>本文（Markdown 地の文・メモ）</source><translation>Fließtext (Markdown-Text, Notizen)</translation></message>
     <message><source>検索…</source><translation>Suchen…</translation></message>
+    <message><source>権限確認をスキップ</source><translation>Berechtigungsprüfungen überspringen</translation></message>
     <message><source>次を検索</source><translation>Weitersuchen</translation></message>
     <message><source>残す</source><translation>Behalten</translation></message>
+    <message><source>残った worktree</source><translation>Verbliebene Worktrees</translation></message>
     <message><source>状態</source><translation>Status</translation></message>
     <message><source>状態不明</source><translation>Status unbekannt</translation></message>
     <message><source>独立 worktree で作成</source><translation>In eigenem Worktree anlegen</translation></message>
     <message><source>確認済み</source><translation>Geprüft</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>Alle laufenden Sitzungen (ihre claude-Prozesse) werden beendet.</translation></message>
+    <message><source>等幅フォントのみ表示</source><translation>Nur Festbreitenschriften anzeigen</translation></message>
     <message><source>終了する</source><translation>Beenden</translation></message>
-    <message><source>色</source><translation>Farbe</translation></message>
     <message><source>背景色</source><translation>Hintergrundfarbe</translation></message>
+    <message><source>色</source><translation>Farbe</translation></message>
     <message><source>表示</source><translation>Ansicht</translation></message>
     <message><source>表示言語</source><translation>Anzeigesprache</translation></message>
     <message><source>補助シェルを閉じる</source><translation>Hilfs-Shell schließen</translation></message>
