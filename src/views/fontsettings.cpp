@@ -75,11 +75,13 @@ QFont FontSettings::systemFont(Role role, double size) {
     }
     // The symbols font must be the fallback before the first terminal font resolves.
     TerminalSymbolsFont::install();
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(font).fixedPitch()) {
-        QFont resolved(QFontInfo(font).family());
-        font = QFontInfo(resolved).fixedPitch() ? resolved : QFont(knownFixedFamily);
-    }
+    // The system font is often an alias ("monospace"); the real family it resolves to is named
+    // instead, so that the family's substitutes (the symbols font) take part in the fallback.
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFontInfo resolved(system);
+    QFont font(resolved.fixedPitch() ? resolved.family() : knownFixedFamily);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFont(knownFixedFamily);
     font.setPointSizeF(size);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::TypeWriter);

@@ -228,6 +228,8 @@ private Q_SLOTS:
         if (r == Role::monospace) {
             // "Monospace" itself is no fixed-pitch font here; the system font must be one.
             QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+            // A real family, not an alias: only a family's own substitutes join its fallback.
+            QCOMPARE(font.family(), QFontInfo(font).family());
             QCOMPARE(font.weight(), int(QFont::Normal));
         }
     }
