@@ -133,6 +133,7 @@
     <message><source>ファイル</source><translation>Datei</translation></message>
     <message><source>ファミリー</source><translation>Familie</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
+    <message><source>フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。</source><translation>Der Ordner wurde verschoben oder gelöscht, daher kann claude nicht starten. Legen Sie den Ordner wieder an seinen Platz und klicken Sie auf „Erneut versuchen“. Die Sitzung (Karte) bleibt erhalten.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Wählen Sie einen Ordner, um ein Projekt hinzuzufügen (ein git-Repository wird mit seinem Stammordner hinzugefügt).</translation></message>
     <message><source>フォント</source><translation>Schriften</translation></message>
     <message><source>フォントのプレビュー</source><translation> – Schriftvorschau</translation></message>
@@ -175,11 +176,13 @@
     <message><source>作成中…</source><translation>Wird erstellt…</translation></message>
     <message><source>作業なし</source><translation>Nichts zu tun</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>Der Arbeitsordner „%@“ existiert nicht.</translation></message>
+    <message><source>作業フォルダが見つかりません</source><translation>Arbeitsordner nicht gefunden</translation></message>
     <message><source>作業中</source><translation>In Arbeit</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>Speichern fehlgeschlagen: %@</translation></message>
     <message><source>保持</source><translation>Behalten</translation></message>
     <message><source>停止</source><translation>Gestoppt</translation></message>
     <message><source>再確認</source><translation>Erneut prüfen</translation></message>
+    <message><source>再試行</source><translation>Erneut versuchen</translation></message>
     <message><source>削除</source><translation>Löschen</translation></message>
     <message><source>削除…</source><translation>Löschen…</translation></message>
     <message><source>削除できません</source><translation>Löschen nicht möglich</translation></message>

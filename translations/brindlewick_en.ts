@@ -133,6 +133,7 @@
     <message><source>ファイル</source><translation>File</translation></message>
     <message><source>ファミリー</source><translation>Family</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
+    <message><source>フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。</source><translation>The folder was moved or deleted, so claude cannot start. Put the folder back where it was and press “Retry”. The session (card) is kept.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Choose a folder to add a project (a git repository is added at its root).</translation></message>
     <message><source>フォント</source><translation>Fonts</translation></message>
     <message><source>フォントのプレビュー</source><translation> font preview</translation></message>
@@ -175,11 +176,13 @@
     <message><source>作成中…</source><translation>Creating…</translation></message>
     <message><source>作業なし</source><translation>Nothing to do</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>The working folder “%@” does not exist.</translation></message>
+    <message><source>作業フォルダが見つかりません</source><translation>Working folder not found</translation></message>
     <message><source>作業中</source><translation>Working</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>Saving failed: %@</translation></message>
     <message><source>保持</source><translation>Keep</translation></message>
     <message><source>停止</source><translation>Stopped</translation></message>
     <message><source>再確認</source><translation>Check Again</translation></message>
+    <message><source>再試行</source><translation>Retry</translation></message>
     <message><source>削除</source><translation>Delete</translation></message>
     <message><source>削除…</source><translation>Delete…</translation></message>
     <message><source>削除できません</source><translation>Cannot delete</translation></message>

@@ -133,6 +133,7 @@
     <message><source>ファイル</source><translation>파일</translation></message>
     <message><source>ファミリー</source><translation>글꼴 패밀리</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
+    <message><source>フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。</source><translation>폴더가 이동되었거나 삭제되어 claude를 시작할 수 없습니다. 폴더를 원래 위치로 되돌린 뒤 “다시 시도”를 누르세요. 세션(카드)은 그대로 남아 있습니다.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>폴더를 선택해 프로젝트를 추가합니다(git 저장소라면 루트로 묶습니다).</translation></message>
     <message><source>フォント</source><translation>글꼴</translation></message>
     <message><source>フォントのプレビュー</source><translation> 글꼴 미리보기</translation></message>
@@ -175,11 +176,13 @@
     <message><source>作成中…</source><translation>만드는 중…</translation></message>
     <message><source>作業なし</source><translation>작업 없음</translation></message>
     <message><source>作業フォルダ「%@」がありません。</source><translation>작업 폴더 “%@”이(가) 없습니다.</translation></message>
+    <message><source>作業フォルダが見つかりません</source><translation>작업 폴더를 찾을 수 없습니다</translation></message>
     <message><source>作業中</source><translation>작업 중</translation></message>
     <message><source>保存に失敗しました: %@</source><translation>저장하지 못했습니다: %@</translation></message>
     <message><source>保持</source><translation>보존</translation></message>
     <message><source>停止</source><translation>중지됨</translation></message>
     <message><source>再確認</source><translation>다시 확인</translation></message>
+    <message><source>再試行</source><translation>다시 시도</translation></message>
     <message><source>削除</source><translation>삭제</translation></message>
     <message><source>削除…</source><translation>삭제…</translation></message>
     <message><source>削除できません</source><translation>삭제할 수 없습니다</translation></message>

@@ -1,8 +1,10 @@
 #include "app/appdelegate.h"
 
 #include "app/widgetdump.h"
+#include "models/session.h"
 #include "models/uuidtext.h"
 #include "persistence/containerfactory.h"
+#include "persistence/modelcontext.h"
 #include "platform/livecardnotifier.h"
 #include "services/appmodel.h"
 #include "services/gitservice.h"
@@ -28,6 +30,7 @@
 #include "views/preferenceswindow.h"
 #include "views/sessionterminalview.h"
 #include "views/sessionwindow.h"
+#include "views/windowactivation.h"
 #include "views/worktreecleanupdialogs.h"
 #include "views/terminalsettingsview.h"
 
@@ -35,13 +38,50 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
+#include <utility>
 
 namespace Brindlewick {
 
 namespace {
 bool g_terminating = false;
+
+RememberedWindow rememberedWindow(const QWidget &w)
+{
+    if (!w.isMaximized())
+        return {w.frameGeometry(), w.geometry(), false};
+    // A maximised window comes back maximised; its normal place is what it returns to afterwards.
+    const QRect outer = w.frameGeometry(), inner = w.geometry();
+    const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                              outer.bottom() - inner.bottom());
+    // Maximised by the window manager rather than by the application, Qt may not know the normal
+    // place; the window then keeps its maximised rectangle to return to.
+    const QRect normal = w.normalGeometry().isValid() && !w.normalGeometry().isEmpty() ? w.normalGeometry() : inner;
+    return {normal.marginsAdded(decoration), normal, true};
 }
+
+// Places a window that is not shown yet: its frame where it was, moved onto a screen that exists now.
+void applyPlacement(QWidget &w, const RememberedWindow &remembered)
+{
+    QVector<QRect> areas;
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas << screen->availableGeometry();
+    }
+    const RememberedWindow placed = WindowStateStore::placedOnScreens(remembered, areas);
+    w.resize(placed.client.size());
+    // A top-level's position is that of its frame, so the window manager puts the frame there.
+    w.move(placed.frame.topLeft());
+    if (placed.maximized)
+        w.setWindowState(w.windowState() | Qt::WindowMaximized);
+}
+
+} // namespace
 
 bool AppDelegate::isTerminating() { return g_terminating; }
 void AppDelegate::setTerminating(bool value) { g_terminating = value; }
@@ -57,6 +97,17 @@ Result<std::unique_ptr<AppDelegate>> AppDelegate::create()
     if (!container)
         return container.error();
     d->m_container = std::move(*container);
+    d->m_launchWindows = WindowStateStore::standard().load();
+    {
+        // A session deleted since (or in another store) has nothing to reopen.
+        auto &windows = d->m_launchWindows.sessionWindows;
+        ModelContext &context = d->m_container->mainContext();
+        windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                     [&context](const RememberedSessionWindow &w) {
+                                         return !context.find<Session>(w.sessionID);
+                                     }),
+                      windows.end());
+    }
     d->m_actions = std::make_unique<AppActions>();
     SessionTerminalView::installFactory();
     SessionWindow::setTerminatingCheck(&AppDelegate::isTerminating);
@@ -107,6 +158,54 @@ void AppDelegate::didFinishLaunching()
         qCCritical(lcApp, "Failed to start hook server: %s", qUtf8Printable(started.error().description));
     m_notifier->requestAuthorization();
     runHookSetupCheck();
+    reopenSessionWindows();
+}
+
+void AppDelegate::openMainWindowAtLaunch()
+{
+    const bool sessionsFollow = !m_launchWindows.sessionWindows.isEmpty();
+    if (sessionsFollow && (!m_launchWindows.mainWindowOpen || m_launchWindows.mainWindowActive)) {
+        // Created now for the hook-setup offer and the menus; left hidden as it was, or shown after
+        // the session windows so that the window manager puts it in front of them, as it was.
+        ensureMainWindow();
+        return;
+    }
+    showMainWindow();
+}
+
+void AppDelegate::reopenSessionWindows()
+{
+    // Each window resumes its Claude Code session: the window starts claude with the stored id.
+    const QVector<RememberedSessionWindow> windows = std::exchange(m_launchWindows.sessionWindows, {});
+    for (const RememberedSessionWindow &w : windows) {
+        if (m_container->mainContext().find<Session>(w.sessionID))
+            openSessionWindow(w.sessionID, w.window);
+    }
+    if (!windows.isEmpty() && m_launchWindows.mainWindowOpen && m_launchWindows.mainWindowActive)
+        showMainWindow();
+}
+
+void AppDelegate::rememberWindows() const
+{
+    WindowState state;
+    if (m_mainWindow) {
+        state.mainWindow = rememberedWindow(*m_mainWindow);
+        state.mainWindowOpen = m_mainWindow->isVisible();
+    }
+    // The active window last, so that it is reopened last and ends up in front again.
+    QWidget *active = QApplication::activeWindow();
+    state.mainWindowActive = m_mainWindow && active == m_mainWindow.get();
+    for (const QPointer<SessionWindow> &window : m_sessionWindows) {
+        if (window && window->isVisible() && window != active)
+            state.sessionWindows.push_back({window->sessionID(), rememberedWindow(*window)});
+    }
+    for (const QPointer<SessionWindow> &window : m_sessionWindows) {
+        if (window && window->isVisible() && window == active)
+            state.sessionWindows.push_back({window->sessionID(), rememberedWindow(*window)});
+    }
+    const WindowStateStore store = WindowStateStore::standard();
+    if (auto saved = store.save(state); !saved)
+        qCWarning(lcApp, "could not remember the open windows: %s", qUtf8Printable(saved.error().description));
 }
 
 void AppDelegate::applyTerminalAppearance()
@@ -163,6 +262,7 @@ void AppDelegate::willTerminate()
         return;
     m_terminated = true;
     setTerminating(true);
+    rememberWindows();
     // Windows closed while quitting only stop their processes; the records stay for a resume.
     const auto windows = m_sessionWindows;
     for (const QPointer<SessionWindow> &window : windows) {
@@ -181,9 +281,17 @@ void AppDelegate::willTerminate()
 
 MainWindow &AppDelegate::showMainWindow()
 {
+    WindowActivation::bringToFront(&ensureMainWindow());
+    return *m_mainWindow;
+}
+
+MainWindow &AppDelegate::ensureMainWindow()
+{
     if (!m_mainWindow) {
         m_mainWindow = std::make_unique<MainWindow>(m_container->mainContext(), *m_appModel);
         m_actions->installMenuBar(m_mainWindow.get());
+        if (m_launchWindows.mainWindow)
+            applyPlacement(*m_mainWindow, *m_launchWindows.mainWindow);
         connect(m_mainWindow.get(), &MainWindow::openSessionWithInputRequested, this,
                 [](const QUuid &id, const QString &input) {
                     SessionProcessManager::shared().setPendingInitialInput(id, input);
@@ -203,10 +311,6 @@ MainWindow &AppDelegate::showMainWindow()
             }
         });
     }
-    m_mainWindow->show();
-    m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
-    m_mainWindow->raise();
-    m_mainWindow->activateWindow();
     return *m_mainWindow;
 }
 
@@ -224,7 +328,7 @@ void AppDelegate::showPreferences()
     m_preferences->activateWindow();
 }
 
-SessionWindow &AppDelegate::openSessionWindow(const QUuid &sessionID)
+SessionWindow &AppDelegate::openSessionWindow(const QUuid &sessionID, const std::optional<RememberedWindow> &placement)
 {
     QPointer<SessionWindow> &window = m_sessionWindows[sessionID];
     if (!window) {
@@ -236,11 +340,10 @@ SessionWindow &AppDelegate::openSessionWindow(const QUuid &sessionID)
             if (!m_sessionWindows.value(sessionID))
                 m_sessionWindows.remove(sessionID);
         });
+        if (placement)
+            applyPlacement(*window, *placement);
     }
-    window->show();
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->raise();
-    window->activateWindow();
+    WindowActivation::bringToFront(window);
     return *window;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/result.h"
+#include "persistence/windowstatestore.h"
 
 #include <QObject>
 #include <QHash>
@@ -45,8 +46,13 @@ public:
     void willTerminate();
 
     MainWindow &showMainWindow();
-    // The session's window: brought forward when it is open, otherwise opened.
-    SessionWindow &openSessionWindow(const QUuid &sessionID);
+    // At launch: the main window where it was at the last quit; it stays hidden when it was
+    // hidden then and session windows come back.
+    void openMainWindowAtLaunch();
+    // The session's window: brought forward when it is open, otherwise opened (at `placement`
+    // when one is given).
+    SessionWindow &openSessionWindow(const QUuid &sessionID,
+                                     const std::optional<RememberedWindow> &placement = std::nullopt);
     void showPreferences();
     // A click on a notification: the session's window if it is open, else the application.
     void handleNotificationClick(const QString &sessionIDText);
@@ -56,7 +62,11 @@ public:
 private:
     AppDelegate() = default;
     void runHookSetupCheck();
+    MainWindow &ensureMainWindow();
     void applyTerminalAppearance();
+    // The windows open at quit, for the next launch to reopen (session records stay for a resume).
+    void rememberWindows() const;
+    void reopenSessionWindows();
     std::unique_ptr<AppModel> m_appModel;
     LiveCardNotifier *m_notifier = nullptr; // owned by m_appModel
     std::unique_ptr<LocalizationManager> m_localization;
@@ -65,6 +75,8 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<PreferencesWindow> m_preferences;
     QHash<QUuid, QPointer<SessionWindow>> m_sessionWindows;
+    // What the last quit left open; only sessions that are still in the store.
+    WindowState m_launchWindows;
     bool m_terminated = false;
 };
 

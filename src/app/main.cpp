@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
     instance.setHandler([&d](const QByteArray &request) { return d.handleInstanceRequest(request); });
     installTerminationHandler(d);
     QApplication::setQuitOnLastWindowClosed(false);
-    d.showMainWindow();
+    d.openMainWindowAtLaunch();
     d.didFinishLaunching();
     const int status = app.exec();
     d.willTerminate();

@@ -89,6 +89,11 @@ QByteArray introspectWidgets()
         QJsonObject win = describe(top);
         win.insert(QStringLiteral("title"), top->windowTitle());
         win.insert(QStringLiteral("active"), top->isActiveWindow());
+        win.insert(QStringLiteral("maximized"), top->isMaximized());
+        // The X11 window id (xdotool getactivewindow) and the outer frame, decorations included.
+        win.insert(QStringLiteral("windowID"), QString::number(top->winId()));
+        const QRect frame = top->frameGeometry();
+        win.insert(QStringLiteral("frame"), QJsonArray{frame.x(), frame.y(), frame.width(), frame.height()});
         QJsonArray widgets;
         walk(top, widgets);
         win.insert(QStringLiteral("widgets"), widgets);

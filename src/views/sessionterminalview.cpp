@@ -7,8 +7,7 @@
 #include "services/terminaltheme.h"
 #include "views/fontsettings.h"
 #include "views/terminalsymbolsfont.h"
-
-#include <KX11Extras>
+#include "views/windowactivation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -188,15 +187,7 @@ bool SessionTerminalView::isInWindow() const {
 bool SessionTerminalView::bringWindowToFront() {
     if (!isInWindow())
         return false;
-    QWidget *w = window();
-    w->show();
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->raise();
-    w->activateWindow();
-    // A request that comes from another program (a notification) is refused by focus-stealing
-    // prevention unless the window manager is asked directly.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        KX11Extras::forceActiveWindow(w->winId());
+    WindowActivation::bringToFront(window());
     if (m_display)
         m_display->setFocus(Qt::OtherFocusReason);
     return true;

@@ -9,15 +9,19 @@
 #include "services/preferences.h"
 #include "services/sessionprocessmanager.h"
 #include "services/terminaltheme.h"
+#include "views/symbols.h"
 #include "views/terminalpanesview.h"
+#include "views/textstyles.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace Brindlewick {
 
@@ -61,8 +65,36 @@ SessionWindow::SessionWindow(const QUuid &sessionID, ModelContext &context, AppM
         QTimer::singleShot(0, this, &SessionWindow::closeThisWindow);
         return;
     }
+    updateTitle();
+    SessionProcessManager &pm = SessionProcessManager::shared();
+    connect(&context, &ModelContext::changed, this, &SessionWindow::sessionChanged);
+    connect(&pm, &SessionProcessManager::selfExitedSessionsChanged, this, [this] {
+        if (SessionProcessManager::shared().selfExitedSessions().contains(m_sessionID))
+            showExitAlert();
+    });
+    showSessionContent();
+}
+
+bool SessionWindow::workingDirectoryIsMissing() const {
+    // A running terminal keeps its folder even when it was moved meanwhile.
+    if (SessionProcessManager::shared().hasTerminal(m_sessionID))
+        return false;
+    const Session *session = m_context.find<Session>(m_sessionID);
+    return session && !QFileInfo(session->workingDirectory()).isDir();
+}
+
+void SessionWindow::showSessionContent() {
+    const Session *session = m_context.find<Session>(m_sessionID);
+    if (!session)
+        return;
+    if (workingDirectoryIsMissing()) {
+        // Starting claude there would only print a shell error and end; say what is wrong instead,
+        // and keep the record so the session can be resumed once the folder is back.
+        setCentralWidget(missingFolderView(session->workingDirectory()));
+        return;
+    }
     TerminalPanesView::SessionStart start;
-    start.sessionID = sessionID;
+    start.sessionID = m_sessionID;
     start.workingDirectory = session->workingDirectory();
     start.skipPermissions = session->skipPermissions();
     start.remoteControl = session->remoteControl();
@@ -76,17 +108,62 @@ SessionWindow::SessionWindow(const QUuid &sessionID, ModelContext &context, AppM
     m_dim->setOpacity(0.7);
     m_dim->setEnabled(false);
     m_panes->setGraphicsEffect(m_dim);
-    updateTitle();
-
-    SessionProcessManager &pm = SessionProcessManager::shared();
-    connect(&context, &ModelContext::changed, this, &SessionWindow::sessionChanged);
-    connect(&pm, &SessionProcessManager::selfExitedSessionsChanged, this, [this] {
-        if (SessionProcessManager::shared().selfExitedSessions().contains(m_sessionID))
-            showExitAlert();
-    });
-    connect(&pm, &SessionProcessManager::exitedAuxPanesChanged, m_panes,
+    connect(&SessionProcessManager::shared(), &SessionProcessManager::exitedAuxPanesChanged, m_panes,
             &TerminalPanesView::removeExitedShellPanes);
     QTimer::singleShot(0, m_panes, &TerminalPanesView::focusMainTerminal);
+}
+
+QWidget *SessionWindow::missingFolderView(const QString &path) {
+    auto *view = new QWidget(this);
+    view->setObjectName(QStringLiteral("workingDirectoryMissing"));
+    auto *outer = new QVBoxLayout(view);
+    outer->addStretch(1);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(8);
+    outer->addLayout(column);
+    outer->addStretch(2);
+
+    auto *icon = new QLabel(view);
+    icon->setPixmap(symbolPixmap(QStringLiteral("folder"), 48, palette().color(QPalette::PlaceholderText),
+                                 devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+
+    auto *heading = new QLabel(L("作業フォルダが見つかりません"), view);
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+    column->addWidget(heading);
+
+    auto *pathLabel = new QLabel(path, view);
+    pathLabel->setObjectName(QStringLiteral("missingWorkingDirectory"));
+    pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pathLabel->setTextFormat(Qt::PlainText);
+    pathLabel->setAlignment(Qt::AlignCenter);
+    pathLabel->setWordWrap(true);
+    column->addWidget(pathLabel);
+
+    QLabel *explanation = secondaryLabel(view);
+    // clang-format off
+    explanation->setText(L("フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。"));
+    // clang-format on
+    explanation->setAlignment(Qt::AlignCenter);
+    // A centred, wrapping label gets neither width nor height from the layout: fix both.
+    explanation->setFixedWidth(460);
+    explanation->setMinimumHeight(explanation->heightForWidth(460));
+    column->addWidget(explanation, 0, Qt::AlignHCenter);
+
+    auto *retry = new QPushButton(L("再試行"), view);
+    retry->setObjectName(QStringLiteral("retryWorkingDirectory"));
+    connect(retry, &QPushButton::clicked, this, [this] {
+        // Later: replacing the view now would delete this button inside its own signal.
+        if (!workingDirectoryIsMissing())
+            QTimer::singleShot(0, this, &SessionWindow::showSessionContent);
+    });
+    column->addWidget(retry, 0, Qt::AlignHCenter);
+    return view;
 }
 
 SessionWindow::~SessionWindow() = default;
@@ -120,6 +197,11 @@ void SessionWindow::updateDimming() {
 }
 
 void SessionWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange && !m_panes && !m_closed) {
+        const Session *session = m_context.find<Session>(m_sessionID);
+        if (session && findChild<QWidget *>(QStringLiteral("workingDirectoryMissing")))
+            setCentralWidget(missingFolderView(session->workingDirectory()));
+    }
     if (event->type() == QEvent::ActivationChange && m_panes && !m_closed) {
         if (isActiveWindow())
             m_appModel.setFrontmostSessionID(m_sessionID);

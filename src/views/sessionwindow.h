@@ -19,7 +19,8 @@ struct ChangeSet;
 
 // The window "session" of one session: its terminal panes (the claude terminal and auxiliary
 // shells). Closing it ends the session (asking first while claude runs); when claude ends by
-// itself the window says so and keeps the last screen. Reports itself as the front session while
+// itself the window says so and keeps the last screen; when its working folder is gone it shows that
+// instead of a terminal. Reports itself as the front session while
 // active, and is drawn dimmed while another window is active. GUI thread.
 class SessionWindow final : public QMainWindow {
     Q_OBJECT
@@ -56,6 +57,10 @@ private:
     void updateDimming();
     void showExitAlert();
     void closeSession();
+    // The terminal panes, or what to say when the working folder is gone.
+    void showSessionContent();
+    bool workingDirectoryIsMissing() const;
+    QWidget *missingFolderView(const QString &path);
 
     QUuid m_sessionID;
     ModelContext &m_context;

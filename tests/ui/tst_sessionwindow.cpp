@@ -16,6 +16,8 @@
 #include "views/terminalpanesview.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -102,6 +104,43 @@ private Q_SLOTS:
         QPointer<SessionWindow> w = open(QUuid::createUuid());
         QTRY_VERIFY(!w);
         QCOMPARE(m_home->fakeRunCount(), 0);
+    }
+
+    void vanishedFolderSaysSoAndRetries() {
+        const QString folder = m_work.filePath(QStringLiteral("moved-away"));
+        auto *session = ctx().insert(
+            std::make_unique<Session>(QStringLiteral("S"), folder, false, false, false, 0, nullptr));
+        ctx().save();
+        const QUuid id = session->id();
+        QPointer<SessionWindow> w = open(id);
+        auto *notice = w->findChild<QWidget *>(QStringLiteral("workingDirectoryMissing"));
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(w->findChild<QLabel *>(QStringLiteral("missingWorkingDirectory"))->text(), folder);
+        QVERIFY(!w->panes());
+        QVERIFY(!pm().hasTerminal(id));
+        auto *retry = w->findChild<QPushButton *>(QStringLiteral("retryWorkingDirectory"));
+        retry->click(); // still missing: nothing changes
+        QTest::qWait(50);
+        QVERIFY(!w->panes());
+        QCOMPARE(m_home->fakeRunCount(), 0);
+
+        QVERIFY(QDir().mkpath(folder));
+        retry->click();
+        QTRY_VERIFY(w->panes());
+        QVERIFY(pm().hasTerminal(id));
+        fakePid(1);
+        QCOMPARE(QString::fromUtf8(BrindlewickTest::readFile(m_home->fakeRun(1, QStringLiteral("cwd"))).trimmed()), folder);
+    }
+
+    void closingWithVanishedFolderKeepsTheRecord() {
+        auto *session = ctx().insert(std::make_unique<Session>(
+            QStringLiteral("S"), m_work.filePath(QStringLiteral("gone")), false, false, false, 0, nullptr));
+        ctx().save();
+        const QUuid id = session->id();
+        QPointer<SessionWindow> w = open(id);
+        w->close(); // nothing runs, so nothing to confirm; the card stays for the board to close
+        QTRY_VERIFY(!w);
+        QVERIFY(ctx().find<Session>(id));
     }
 
     void closingAsksWhileClaudeRuns() {

@@ -144,6 +144,15 @@ void TestWorktreeProvisioner::aRefusedAddLeavesNoFolder() {
     const auto notRepo = WorktreeProvisioner::live().provision(plan, tmp.path(), GitService::live());
     QVERIFY(!notRepo.ok());
     QVERIFY(!QFileInfo::exists(QFileInfo(plan.path).path()));
+
+    // A repository without a commit has nothing to branch from.
+    const QString unborn = tmp.path() + QStringLiteral("/unborn");
+    QVERIFY(QDir().mkpath(unborn));
+    QVERIFY(BrindlewickTest::rawGit(unborn, {QStringLiteral("init"), QStringLiteral("-q")}).succeeded());
+    const auto noCommit = WorktreeProvisioner::live().provision(plan, unborn, GitService::live());
+    QVERIFY(!noCommit.ok());
+    QCOMPARE(noCommit.error().kind, WorktreeProvisionError::Kind::gitAddFailed);
+    QVERIFY(!QFileInfo::exists(QFileInfo(plan.path).path()));
 }
 
 void TestWorktreeProvisioner::failuresBeforeGit() {
