@@ -5,7 +5,9 @@
 //      terminal until its shell has exited, as MB/s, beside qterminal (the same widget library)
 //      running `sh -c 'cat FILE'` in the same run, and the ratio; three alternating rounds, median;
 //   2. the GUI thread's longest stall during that flood: the worst lateness of a 10 ms timer;
-//   3. the resident memory each terminal costs with 10,000 lines of scroll-back (five terminals).
+//   3. the resident memory each terminal costs with 10,000 lines of scroll-back (five terminals),
+//      right after the output and at rest (once the lines have moved to their file), beside the
+//      bare widget with its in-memory store and qterminal.
 // Needs a display (scripts/run-bench.sh runs it inside Xvfb). Prints figures, asserts nothing.
 //
 //   bench_terminal [--mib N] [--rounds N] [--lines N]   (N lines of scroll-back, default 10,000)
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -27,6 +30,8 @@
 #include <QVBoxLayout>
 
 #include <malloc.h>
+#include <signal.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -73,6 +78,22 @@ qint64 writeTextFile(const QString &path, qint64 bytes)
     return written;
 }
 
+
+// The bytes of the unnamed temporary files this process holds open: the terminals' scroll-back.
+qint64 scrollbackFileBytes()
+{
+    qint64 total = 0;
+    const QString tmp = QDir::tempPath();
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = fd.symLinkTarget();
+        if (!target.startsWith(tmp) || !target.endsWith(QLatin1String(" (deleted)")))
+            continue;
+        struct stat st {};
+        if (::stat(QFile::encodeName(fd.filePath()).constData(), &st) == 0)
+            total += st.st_blocks * 512;
+    }
+    return total;
+}
 
 template <class F>
 bool spinUntil(F done, int timeoutMs)
@@ -256,17 +277,78 @@ int main(int argc, char **argv)
         const bool done = spinUntil(
             [&] { return std::all_of(five.begin(), five.end(), [](const auto &w) { return w && exited(*w); }); },
             60000);
-        settle(1000);
+        if (!done)
+            std::fprintf(stderr, "bench_terminal: not every scroll-back terminal finished\n");
+        settle(300);
+        const long streaming = rssKiB();
+        // The lines move to their file once the terminals have been quiet for a while; each move
+        // holds the GUI thread while the widget copies the lines.
+        QElapsedTimer heartbeat;
+        qint64 worstLateNs = 0;
+        QTimer beat;
+        beat.setTimerType(Qt::PreciseTimer);
+        beat.setInterval(10);
+        QObject::connect(&beat, &QTimer::timeout, [&] {
+            worstLateNs = std::max(worstLateNs, heartbeat.nsecsElapsed() - 10'000'000);
+            heartbeat.start();
+        });
+        heartbeat.start();
+        beat.start();
+        const bool rested = spinUntil(
+            [&] {
+                return std::all_of(five.begin(), five.end(), [](const auto &w) {
+                    return w->view->scrollbackStore() == ScrollbackPolicy::Store::file;
+                });
+            },
+            ScrollbackPolicy::restMs + 10000);
+        settle(500);
+        beat.stop();
         const long after = rssKiB();
         malloc_trim(0);
         const long trimmed = rssKiB();
-        if (!done)
-            std::fprintf(stderr, "bench_terminal: not every scroll-back terminal finished\n");
-        std::printf("scroll-back memory: %d terminals x %d lines of ~80 columns: RSS %.1f -> %.1f MiB, "
-                    "%.2f MiB per terminal (target <= 8 MB at 10,000 lines)\n",
-                    n, scrollLines, before / 1024.0, after / 1024.0, (after - before) / 1024.0 / n);
+        std::printf("scroll-back memory: %d terminals x %d lines of ~80 columns (%d lines kept each)\n", n,
+                    scrollLines, five[0]->view->historyLinesCount());
+        std::printf("  right after the output, lines still in memory: %.2f MiB per terminal\n",
+                    (streaming - before) / 1024.0 / n);
+        std::printf("  at rest, lines in their file%s: RSS %.1f -> %.1f MiB, %.2f MiB per terminal "
+                    "(target <= 8 MB at 10,000 lines)\n",
+                    rested ? "" : " [not every terminal moved its lines]", before / 1024.0, after / 1024.0,
+                    (after - before) / 1024.0 / n);
         std::printf("  after malloc_trim(0) (heap freed but not yet returned to the system): %.2f MiB per terminal\n",
                     (trimmed - before) / 1024.0 / n);
+        std::printf("  the GUI thread's longest stall while the terminals moved their lines: %.1f ms\n",
+                    worstLateNs / 1e6);
+        const qint64 disk = scrollbackFileBytes();
+        std::printf("  on disk in %s: %.2f MiB per terminal (unnamed files)\n", qPrintable(QDir::tempPath()),
+                    disk / 1048576.0 / n);
+    }
+    settle(500);
+    // The widget library alone with the same setting, measured the same way: what its in-memory
+    // store costs for these lines, without anything this application adds.
+    {
+        const long bare = rssKiB();
+        std::vector<std::unique_ptr<QTermWidget>> widgets;
+        for (int i = 0; i < 5; ++i) {
+            auto w = std::make_unique<QTermWidget>(0);
+            w->setHistorySize(ScrollbackPolicy::defaultLimit);
+            w->setShellProgram(QStringLiteral("/bin/sh"));
+            w->setArgs({QStringLiteral("-c"), QStringLiteral("cat ") + shellQuoted(lines) + QStringLiteral("; sleep 30")});
+            w->resize(800, 500);
+            w->show();
+            w->startShellProgram();
+            widgets.push_back(std::move(w));
+        }
+        const int expected = std::min(scrollLines, ScrollbackPolicy::defaultLimit) - 100;
+        spinUntil([&] { return std::all_of(widgets.begin(), widgets.end(), [&](const auto &w) {
+                      return w->historyLinesCount() >= expected; }); },
+                  60000);
+        settle(1000);
+        std::printf("  the bare widget (in-memory store of %d lines, sh -c cat): %.2f MiB per terminal "
+                    "with its window\n",
+                    ScrollbackPolicy::defaultLimit, (rssKiB() - bare) / 1024.0 / 5);
+        for (auto &w : widgets)
+            kill(pid_t(w->getShellPID()), SIGTERM);
+        widgets.clear();
     }
     settle(500);
     // qterminal's cost of the same scroll-back: its resident memory with and without the lines.

@@ -193,7 +193,8 @@ void AppDelegate::rememberWindows() const
         state.mainWindowOpen = m_mainWindow->isVisible();
     }
     // The active window last, so that it is reopened last and ends up in front again.
-    QWidget *active = QApplication::activeWindow();
+    // The quit confirmation is the active window while it is answered: use the one in front before it.
+    QWidget *active = m_frontWindowAtQuit ? m_frontWindowAtQuit.data() : QApplication::activeWindow();
     state.mainWindowActive = m_mainWindow && active == m_mainWindow.get();
     for (const QPointer<SessionWindow> &window : m_sessionWindows) {
         if (window && window->isVisible() && window != active)
@@ -241,6 +242,7 @@ bool AppDelegate::requestQuit()
 {
     if (isTerminating())
         return true;
+    m_frontWindowAtQuit = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Warning, L("Brindlewick を終了しますか。"),
                     L("Brindlewick を終了しますか。"), QMessageBox::NoButton, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("quitConfirmation"));
@@ -250,8 +252,10 @@ bool AppDelegate::requestQuit()
     box.setDefaultButton(quit);
     box.setEscapeButton(cancel);
     box.exec();
-    if (box.clickedButton() != quit)
+    if (box.clickedButton() != quit) {
+        m_frontWindowAtQuit.clear();
         return false;
+    }
     setTerminating(true);
     return true;
 }

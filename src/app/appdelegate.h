@@ -75,6 +75,8 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<PreferencesWindow> m_preferences;
     QHash<QUuid, QPointer<SessionWindow>> m_sessionWindows;
+    // The window in front when a quit was asked for, before the confirmation took the focus.
+    QPointer<QWidget> m_frontWindowAtQuit;
     // What the last quit left open; only sessions that are still in the store.
     WindowState m_launchWindows;
     bool m_terminated = false;

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,20 +31,27 @@ QJsonObject describe(QWidget *w)
         o.insert(QStringLiteral("accessibleName"), a->text(QAccessible::Name));
         o.insert(QStringLiteral("accessibleValue"), a->text(QAccessible::Value));
         o.insert(QStringLiteral("accessibleDescription"), a->text(QAccessible::Description));
-        // Rows of item views are not widgets; list them with their place on screen.
-        if (qobject_cast<QAbstractItemView *>(w)) {
+        // Rows of item views are not widgets; list them with their place on screen. They come from
+        // the model, not from the accessible children: without an active screen reader nobody
+        // tells the accessible cell cache that the rows changed, and it answers with stale cells.
+        if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model()) {
             QJsonArray items;
-            for (int i = 0; i < a->childCount(); ++i) {
-                QAccessibleInterface *item = a->child(i);
-                if (!item || item->object())
-                    continue;
-                const QRect r = item->rect();
-                items.append(QJsonObject{{QStringLiteral("name"), item->text(QAccessible::Name)},
-                                         {QStringLiteral("x"), r.x()},
-                                         {QStringLiteral("y"), r.y()},
-                                         {QStringLiteral("width"), r.width()},
-                                         {QStringLiteral("height"), r.height()},
-                                         {QStringLiteral("selected"), bool(item->state().selected)}});
+            const QAbstractItemModel *model = view->model();
+            for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+                const QModelIndex index = model->index(row, 0, view->rootIndex());
+                QString name = index.data(Qt::AccessibleTextRole).toString();
+                if (name.isEmpty())
+                    name = index.data(Qt::DisplayRole).toString();
+                const QRect local = view->visualRect(index);
+                const QPoint origin = view->viewport()->mapToGlobal(local.topLeft());
+                items.append(
+                    QJsonObject{{QStringLiteral("name"), name},
+                                {QStringLiteral("x"), origin.x()},
+                                {QStringLiteral("y"), origin.y()},
+                                {QStringLiteral("width"), local.width()},
+                                {QStringLiteral("height"), local.height()},
+                                {QStringLiteral("selected"),
+                                 view->selectionModel() && view->selectionModel()->isSelected(index)}});
             }
             o.insert(QStringLiteral("items"), items);
         }

@@ -8,21 +8,27 @@
 #include "views/symbols.h"
 #include "views/textstyles.h"
 
-#include <QCheckBox>
+#include "views/orphanworktreerow.h"
+
+#include <QElapsedTimer>
 #include <QEvent>
-#include <QFrame>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Brindlewick {
 
 namespace {
 
-QLabel *captionLabel(const QString &text, QWidget *parent, qreal scale = 0.85) {
-    auto *l = new QLabel(text, parent);
+// How long one slice of row building may hold the GUI thread; layout and painting follow it.
+constexpr qint64 rowSliceNs = 6'000'000;
+
+QLabel *captionLabel(QWidget *parent, qreal scale = 0.85) {
+    auto *l = new QLabel(parent);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     QFont f = l->font();
@@ -30,7 +36,6 @@ QLabel *captionLabel(const QString &text, QWidget *parent, qreal scale = 0.85) {
     l->setFont(f);
     return l;
 }
-
 
 QWidget *iconWithText(const QString &symbol, QLabel *text, QWidget *parent) {
     auto *box = new QWidget(parent);
@@ -60,10 +65,162 @@ OrphanWorktreeSection::OrphanWorktreeSection(const QString &projectRootPath, con
     , m_git(GitService::live())
     , m_prompts(std::make_unique<LiveOrphanWorktreePrompts>()) {
     setObjectName(QStringLiteral("orphanWorktreeSection"));
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
     m_scanKey = m_projectRootPath + QLatin1Char('#') + QString::number(m_activeWorkingDirectories.size());
-    render();
+    m_buildTimer.setSingleShot(true);
+    m_buildTimer.setInterval(0);
+    connect(&m_buildTimer, &QTimer::timeout, this, &OrphanWorktreeSection::buildPendingRows);
+    buildChrome();
+    retranslate();
+    refreshChrome();
+}
+
+void OrphanWorktreeSection::buildChrome() {
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_content = new QWidget(this);
+    outer->addWidget(m_content);
+    auto *column = new QVBoxLayout(m_content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+
+    auto *header = new QHBoxLayout;
+    m_title = new QLabel(m_content);
+    QFont hf = m_title->font();
+    hf.setBold(true);
+    m_title->setFont(hf);
+    header->addWidget(m_title, 1);
+    m_refresh = new QToolButton(m_content);
+    m_refresh->setObjectName(QStringLiteral("orphanRefresh"));
+    m_refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_refresh->setIcon(symbolIcon(QStringLiteral("arrow.clockwise")));
+    connect(m_refresh, &QToolButton::clicked, this, [this] {
+        m_error.reset();
+        scheduleScan();
+    });
+    header->addWidget(m_refresh);
+    column->addLayout(header);
+
+    m_failedNote = captionLabel(m_content);
+    m_failedNote->setObjectName(QStringLiteral("orphanScanFailed"));
+    m_failedBox = iconWithText(QStringLiteral("exclamationmark.triangle"), m_failedNote, m_content);
+    column->addWidget(m_failedBox);
+
+    m_note = captionLabel(m_content);
+    makeSecondary(m_note);
+    column->addWidget(m_note);
+
+    m_errorLabel = captionLabel(m_content);
+    m_errorLabel->setObjectName(QStringLiteral("orphanError"));
+    QPalette p = m_errorLabel->palette();
+    p.setColor(QPalette::WindowText, QColor(0xFF, 0x3B, 0x30));
+    m_errorLabel->setPalette(p);
+    m_errorBox = iconWithText(QStringLiteral("exclamationmark.triangle.fill"), m_errorLabel, m_content);
+    column->addWidget(m_errorBox);
+
+    m_rowsLayout = new QVBoxLayout;
+    m_rowsLayout->setContentsMargins(0, 0, 0, 0);
+    m_rowsLayout->setSpacing(8);
+    column->addLayout(m_rowsLayout);
+}
+
+void OrphanWorktreeSection::retranslate() {
+    m_title->setText(L("残った worktree"));
+    m_refresh->setToolTip(L("worktree の一覧を再取得します。"));
+    m_failedNote->setText(L("worktree を確認できませんでした。git の状態を確認して「更新」してください。"));
+    m_note->setText(L(
+        "セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。"));
+}
+
+void OrphanWorktreeSection::refreshChrome() {
+    // Nothing at all while there are no rows and the last scan did not fail.
+    m_content->setVisible(!m_rows.empty() || m_scanFailed);
+    m_refresh->setText(m_scanning ? L("更新中") : L("更新"));
+    m_refresh->setEnabled(!m_scanning);
+    m_failedBox->setVisible(m_scanFailed);
+    m_note->setVisible(!m_scanFailed);
+    if (m_error)
+        m_errorLabel->setText(*m_error);
+    m_errorBox->setVisible(!m_scanFailed && m_error.has_value());
+}
+
+void OrphanWorktreeSection::refreshRowStates() {
+    for (OrphanWorktreeRow *view : m_rowViews)
+        if (view) {
+            view->setRemovable(!m_scanning && !m_busy);
+            view->setBranchChecked(m_branchDeleteSelection.contains(view->path()));
+        }
+}
+
+void OrphanWorktreeSection::syncRows() {
+    QHash<QString, OrphanWorktreeRow *> previous;
+    for (OrphanWorktreeRow *view : m_rowViews)
+        if (view)
+            previous.insert(view->path(), view);
+    std::vector<OrphanWorktreeRow *> views(m_rows.size(), nullptr);
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const auto it = previous.find(m_rows[i].worktree.path);
+        if (it != previous.end() && (*it)->shows(m_rows[i].worktree, m_rows[i].isDirty)) {
+            views[i] = *it;
+            previous.erase(it);
+        }
+    }
+    for (OrphanWorktreeRow *gone : std::as_const(previous)) {
+        m_rowsLayout->removeWidget(gone);
+        gone->hide();
+        gone->deleteLater();
+    }
+    int index = 0;
+    for (OrphanWorktreeRow *view : views) {
+        if (!view)
+            continue;
+        if (m_rowsLayout->indexOf(view) != index) {
+            m_rowsLayout->removeWidget(view);
+            m_rowsLayout->insertWidget(index, view);
+        }
+        ++index;
+    }
+    m_rowViews = std::move(views);
+    m_pendingRows = size_t(std::count(m_rowViews.begin(), m_rowViews.end(), nullptr));
+    refreshRowStates();
+    // The first slice at once, so that a short list is complete when the scan reports.
+    buildPendingRows();
+}
+
+void OrphanWorktreeSection::buildPendingRows() {
+    m_buildTimer.stop();
+    QElapsedTimer clock;
+    clock.start();
+    int placed = 0;
+    bool builtAny = false;
+    for (size_t i = 0; i < m_rowViews.size() && m_pendingRows > 0; ++i) {
+        if (m_rowViews[i]) {
+            ++placed;
+            continue;
+        }
+        if (builtAny && clock.nsecsElapsed() >= rowSliceNs) {
+            m_buildTimer.start();
+            return;
+        }
+        const Row &row = m_rows[i];
+        auto *view = new OrphanWorktreeRow(row.worktree, row.isDirty, m_content);
+        view->setRemovable(!m_scanning && !m_busy);
+        view->setBranchChecked(m_branchDeleteSelection.contains(row.worktree.path));
+        connect(view, &OrphanWorktreeRow::removeRequested, this, &OrphanWorktreeSection::deleteOrphan);
+        connect(view, &OrphanWorktreeRow::branchDeletionToggled, this,
+                &OrphanWorktreeSection::setBranchDeletion);
+        m_rowsLayout->insertWidget(placed, view);
+        // Polishing and measuring a row costs far more than making it: do it here, inside the
+        // slice's time, rather than for every new row at once in the next layout pass.
+        if (m_content->isVisible()) {
+            view->show();
+            view->sizeHint();
+        }
+        m_rowViews[i] = view;
+        --m_pendingRows;
+        ++placed;
+        builtAny = true;
+    }
+    Q_EMIT rowsCompleted();
 }
 
 OrphanWorktreeSection::~OrphanWorktreeSection() = default;
@@ -79,8 +236,16 @@ void OrphanWorktreeSection::showEvent(QShowEvent *event) {
 }
 
 void OrphanWorktreeSection::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::LanguageChange)
-        render();
+    if (event->type() == QEvent::LanguageChange && m_content) {
+        retranslate();
+        refreshChrome();
+        // Every row carries texts of the old language: build them anew.
+        for (OrphanWorktreeRow *view : m_rowViews)
+            delete view;
+        m_rowViews.assign(m_rows.size(), nullptr);
+        m_pendingRows = m_rows.size();
+        buildPendingRows();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -97,17 +262,8 @@ void OrphanWorktreeSection::setInputs(const QString &projectRootPath,
 
 void OrphanWorktreeSection::scheduleScan() {
     m_scanning = true;
-    // Only the buttons change while scanning; rebuilding every row here would lay them all out twice.
-    if (m_content) {
-        for (QToolButton *refresh : m_content->findChildren<QToolButton *>(QStringLiteral("orphanRefresh"))) {
-            refresh->setText(L("更新中"));
-            refresh->setEnabled(false);
-        }
-        for (QPushButton *remove : m_content->findChildren<QPushButton *>(QStringLiteral("orphanDelete")))
-            remove->setEnabled(false);
-    } else {
-        render();
-    }
+    refreshChrome();
+    refreshRowStates();
     const QString root = m_projectRootPath;
     const QString worktreesRoot = m_worktreesRoot;
     const QUuid projectID = m_projectID;
@@ -136,7 +292,8 @@ void OrphanWorktreeSection::scheduleScan() {
                     kept.insert(r.worktree.path);
             m_branchDeleteSelection = kept;
             m_scanning = false;
-            render();
+            refreshChrome();
+            syncRows();
             Q_EMIT scanFinished();
         });
 }
@@ -150,7 +307,8 @@ void OrphanWorktreeSection::setBranchDeletion(const QString &path, bool on) {
 
 void OrphanWorktreeSection::setBusy(bool busy) {
     m_busy = busy;
-    render();
+    refreshChrome();
+    refreshRowStates();
 }
 
 void OrphanWorktreeSection::deleteOrphan(const QString &path) {
@@ -163,7 +321,7 @@ void OrphanWorktreeSection::deleteOrphan(const QString &path) {
     const bool optedIn = m_branchDeleteSelection.contains(path);
     const bool force = row.isDirty != false;
     if (force && !m_prompts->confirmForceRemove(window(), path)) {
-        render();
+        refreshChrome();
         removalDone(row, optedIn, false, false); // kept
         return;
     }
@@ -244,134 +402,6 @@ void OrphanWorktreeSection::deleteBranch(const QString &branch) {
                     Q_EMIT deletionFinished();
                 });
         });
-}
-
-void OrphanWorktreeSection::render() {
-    if (m_content) {
-        m_layout->removeWidget(m_content);
-        m_content->deleteLater();
-    }
-    m_content = new QWidget(this);
-    m_layout->addWidget(m_content);
-    auto *column = new QVBoxLayout(m_content);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
-    // Nothing at all while there are no rows and the last scan did not fail.
-    m_content->setVisible(!m_rows.empty() || m_scanFailed);
-
-    auto *header = new QHBoxLayout;
-    auto *title = new QLabel(L("残った worktree"), m_content);
-    QFont hf = title->font();
-    hf.setBold(true);
-    title->setFont(hf);
-    header->addWidget(title, 1);
-    auto *refresh = new QToolButton(m_content);
-    refresh->setObjectName(QStringLiteral("orphanRefresh"));
-    refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    refresh->setText(m_scanning ? L("更新中") : L("更新"));
-    refresh->setIcon(symbolIcon(QStringLiteral("arrow.clockwise")));
-    refresh->setToolTip(L("worktree の一覧を再取得します。"));
-    refresh->setEnabled(!m_scanning);
-    connect(refresh, &QToolButton::clicked, this, [this] {
-        m_error.reset();
-        scheduleScan();
-    });
-    header->addWidget(refresh);
-    column->addLayout(header);
-
-    if (m_scanFailed) {
-        auto *note = captionLabel(
-            L("worktree を確認できませんでした。git の状態を確認して「更新」してください。"), m_content);
-        note->setObjectName(QStringLiteral("orphanScanFailed"));
-        column->addWidget(iconWithText(QStringLiteral("exclamationmark.triangle"), note, m_content));
-        return;
-    }
-
-    auto *note = captionLabel(
-        L("セッションを閉じても保持された worktree です。不要なら削除できます（ブランチは既定で残します）。"),
-        m_content);
-    makeSecondary(note);
-    column->addWidget(note);
-    if (m_error) {
-        auto *error = captionLabel(*m_error, m_content);
-        error->setObjectName(QStringLiteral("orphanError"));
-        QPalette p = error->palette();
-        p.setColor(QPalette::WindowText, QColor(0xFF, 0x3B, 0x30));
-        error->setPalette(p);
-        column->addWidget(iconWithText(QStringLiteral("exclamationmark.triangle.fill"), error, m_content));
-    }
-
-    for (const Row &row : m_rows) {
-        const OrphanWorktree &w = row.worktree;
-        auto *frame = new QFrame(m_content);
-        frame->setObjectName(QStringLiteral("orphanRow"));
-        frame->setProperty("bwPath", w.path);
-        frame->setStyleSheet(
-            QStringLiteral("QFrame#orphanRow { background: rgba(128,128,128,0.06); border-radius: 6px; }"));
-        auto *h = new QHBoxLayout(frame);
-        h->setContentsMargins(8, 4, 8, 4);
-        h->setSpacing(10);
-        auto *text = new QVBoxLayout;
-        text->setSpacing(2);
-        auto *first = new QHBoxLayout;
-        first->setSpacing(6);
-        auto *label = new QLabel(w.displayLabel(), frame);
-        label->setObjectName(QStringLiteral("orphanLabel"));
-        label->setTextFormat(Qt::PlainText);
-        first->addWidget(label);
-        if (row.isDirty != false) {
-            auto *badge = captionLabel(row.isDirty ? L("未コミット変更") : L("状態不明"), frame, 0.75);
-            badge->setObjectName(QStringLiteral("orphanBadge"));
-            badge->setWordWrap(false);
-            badge->setToolTip(row.isDirty ? L("未コミットの変更があります。削除前に確認します。")
-                                          : L("変更の有無を確認できませんでした。削除前に確認します。"));
-            badge->setContentsMargins(6, 1, 6, 1);
-            badge->setStyleSheet(QStringLiteral("background: rgba(255,204,0,0.25); border-radius: 7px;"));
-            first->addWidget(badge);
-        }
-        if (w.isLocked) {
-            auto *lock = new QLabel(frame);
-            lock->setObjectName(QStringLiteral("orphanLock"));
-            lock->setPixmap(symbolIcon(QStringLiteral("lock.fill")).pixmap(11, 11));
-            lock->setToolTip(L("ロックされています（`git worktree unlock` で解除してから削除できます）。"));
-            lock->setAccessibleName(L("ロックされた worktree"));
-            first->addWidget(lock);
-        }
-        first->addStretch();
-        text->addLayout(first);
-        auto *path = captionLabel(w.path, frame);
-        // One line: wrapping a hundred long paths costs the GUI thread hundreds of milliseconds.
-        path->setWordWrap(false);
-        path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        path->setToolTip(w.path);
-        path->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        makeSecondary(path);
-        text->addWidget(path);
-        if (w.isLocked)
-            text->addWidget(captionLabel(
-                L("ロック中。`git worktree unlock` で解除してから削除してください。"), frame, 0.75));
-        h->addLayout(text, 1);
-        if (w.branch && !w.isLocked) {
-            auto *check = new QCheckBox(L("ブランチも削除"), frame);
-            check->setObjectName(QStringLiteral("orphanBranchCheck"));
-            QFont cf = check->font();
-            cf.setPointSizeF(cf.pointSizeF() * 0.85);
-            check->setFont(cf);
-            check->setChecked(m_branchDeleteSelection.contains(w.path));
-            check->setToolTip(L("ON にすると worktree 削除後にブランチ（%@）も削除します。", *w.branch));
-            check->setAccessibleName(L("ブランチも削除 %@", *w.branch));
-            connect(check, &QCheckBox::toggled, this,
-                    [this, p = w.path](bool on) { setBranchDeletion(p, on); });
-            h->addWidget(check);
-        }
-        auto *remove = new QPushButton(symbolIcon(QStringLiteral("folder.badge.minus")), L("削除"), frame);
-        remove->setObjectName(QStringLiteral("orphanDelete"));
-        remove->setEnabled(!m_scanning && !m_busy && !w.isLocked);
-        remove->setAccessibleName(L("worktree「%@」を削除", w.displayLabel()));
-        connect(remove, &QPushButton::clicked, this, [this, p = w.path] { deleteOrphan(p); });
-        h->addWidget(remove);
-        column->addWidget(frame);
-    }
 }
 
 } // namespace Brindlewick

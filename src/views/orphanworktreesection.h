@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <QTimer>
 #include <QUuid>
 #include <QWidget>
 
@@ -20,10 +21,13 @@ class QVBoxLayout;
 namespace Brindlewick {
 
 class OrphanWorktreePrompts;
+class OrphanWorktreeRow;
 
 // The project dashboard's list of worktrees left behind by sessions that are gone: whether each
 // has uncommitted changes, and deletion, optionally with its branch. Scans and every git command
-// run on background tasks; a newer scan replaces an older one, whose result is dropped.
+// run on background tasks; a newer scan replaces an older one, whose result is dropped. Rows that
+// a rescan finds unchanged are kept; new ones are built a few at a time between events, so that a
+// long list never holds up the GUI thread.
 class OrphanWorktreeSection final : public QWidget {
     Q_OBJECT
 public:
@@ -47,6 +51,8 @@ public:
     void setBranchDeletion(const QString &path, bool on);
 
     const std::vector<Row> &rows() const { return m_rows; }
+    // True once every row of the last scan has its widget.
+    bool rowsBuilt() const { return m_pendingRows == 0; }
     bool scanFailed() const { return m_scanFailed; }
     bool isScanning() const { return m_scanning; }
     std::optional<QString> errorMessage() const { return m_error; }
@@ -56,6 +62,8 @@ Q_SIGNALS:
     void scanFinished();
     // A deletion reached its end (with or without a rescan to follow).
     void deletionFinished();
+    // The last row widget of a scan is in place.
+    void rowsCompleted();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -66,7 +74,13 @@ private:
         std::vector<Row> rows;
         bool failed = false;
     };
-    void render();
+    void buildChrome();
+    void retranslate();
+    void refreshChrome();
+    void refreshRowStates();
+    // Keeps the row widgets that still match, drops the others and queues the missing ones.
+    void syncRows();
+    void buildPendingRows();
     void removalDone(const Row &row, bool optedIn, bool removed, bool attempted);
     void deleteBranch(const QString &branch);
     void setBusy(bool busy);
@@ -86,8 +100,19 @@ private:
     QSet<QString> m_branchDeleteSelection;
     std::optional<QString> m_error;
 
-    QVBoxLayout *m_layout = nullptr;
     QWidget *m_content = nullptr;
+    QLabel *m_title = nullptr;
+    QToolButton *m_refresh = nullptr;
+    QWidget *m_failedBox = nullptr;
+    QLabel *m_failedNote = nullptr;
+    QLabel *m_note = nullptr;
+    QWidget *m_errorBox = nullptr;
+    QLabel *m_errorLabel = nullptr;
+    QVBoxLayout *m_rowsLayout = nullptr;
+    // Parallel to m_rows; null while a row's widget is still to be built.
+    std::vector<OrphanWorktreeRow *> m_rowViews;
+    size_t m_pendingRows = 0;
+    QTimer m_buildTimer;
 };
 
 } // namespace Brindlewick

@@ -16,10 +16,17 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
+
+#include <sys/statvfs.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace Brindlewick {
 
@@ -75,13 +82,27 @@ QFont terminalFont(const TerminalAppearance &appearance) {
     return font;
 }
 
+// Whether the temporary folder can take a scroll-back file: the widget creates it there (unnamed
+// where the file system allows, else named, mode 0600, removed with the terminal) and silently drops
+// lines it cannot write. A full file of twice the limit takes about 25 MB.
+bool temporaryFolderTakesScrollback() {
+    constexpr unsigned long long enough = 256ull << 20;
+    struct statvfs fs {};
+    if (::statvfs(QFile::encodeName(QDir::tempPath()).constData(), &fs) != 0)
+        return false;
+    if (static_cast<unsigned long long>(fs.f_bavail) * fs.f_frsize < enough)
+        return false;
+    QTemporaryFile probe;
+    return probe.open();
+}
+
 } // namespace
 
 SessionTerminalView::SessionTerminalView(QWidget *parent)
     : QTermWidget(0, parent) {
     setObjectName(QStringLiteral("sessionTerminal"));
     setAutoClose(false); // the last screen stays readable after the process ends
-    setHistorySize(10000);
+    setHistorySize(m_scrollback.limit());
     setScrollBarPosition(QTermWidget::ScrollBarRight);
     setFlowControlEnabled(false);
     setTerminalSizeHint(false);
@@ -98,8 +119,15 @@ SessionTerminalView::SessionTerminalView(QWidget *parent)
         m_display->setMouseTracking(true);
         setFocusProxy(m_display);
     }
-    connect(this, &QTermWidget::receivedData, this,
-            [this](const QString &data) { m_modes.feed(data.toLatin1()); });
+    m_clock.start();
+    m_restTimer = new QTimer(this);
+    m_restTimer->setSingleShot(true);
+    m_restTimer->setInterval(ScrollbackPolicy::restMs);
+    connect(m_restTimer, &QTimer::timeout, this, &SessionTerminalView::scrollbackAtRest);
+    connect(this, &QTermWidget::receivedData, this, [this](const QString &data) {
+        m_modes.feed(data.toLatin1());
+        outputArrived(data.size());
+    });
     connect(this, &QTermWidget::urlActivated, this, [this](const QUrl &url, bool) { openLink(url); });
     connect(this, &QTermWidget::bell, this, [] { QApplication::beep(); });
 
@@ -231,6 +259,71 @@ void SessionTerminalView::copySelectionIfWanted() {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear(QClipboard::Clipboard);
     clipboard->setText(text, QClipboard::Clipboard);
+}
+
+void SessionTerminalView::setScrollbackRestInterval(int ms) {
+    m_restTimer->setInterval(ms);
+}
+
+void SessionTerminalView::outputArrived(qint64 bytes) {
+    const bool inFile = m_scrollback.store() == ScrollbackPolicy::Store::file;
+    if (m_scrollback.outputArrived(bytes, m_clock.elapsed(), inFile ? historyLinesCount() : 0))
+        moveScrollback(ScrollbackPolicy::Store::memory);
+    m_restTimer->start();
+}
+
+void SessionTerminalView::scrollbackAtRest() {
+    if (m_restTimer->isActive())
+        return; // output came since this was planned
+    const ScrollbackPolicy::Store target =
+        m_scrollback.storeAtRest(historyLinesCount(), !m_fileStoreFailed && temporaryFolderTakesScrollback());
+    if (target == m_scrollback.store())
+        return;
+    if (isReadingBack()) {
+        m_restTimer->start(); // later, when the user is done
+        return;
+    }
+    // A move holds the GUI thread for up to some 50 ms; terminals that fell quiet together take
+    // turns, so that the pauses do not add up.
+    static QElapsedTimer sinceLastMove;
+    constexpr int turnMs = 150;
+    if (sinceLastMove.isValid() && sinceLastMove.elapsed() < turnMs) {
+        QTimer::singleShot(turnMs - int(sinceLastMove.elapsed()) + 10, this, &SessionTerminalView::scrollbackAtRest);
+        return;
+    }
+    moveScrollback(target);
+    sinceLastMove.start();
+    if (target == ScrollbackPolicy::Store::memory)
+        m_restTimer->start(); // trimmed to the limit; the next rest writes a new file
+}
+
+void SessionTerminalView::moveScrollback(ScrollbackPolicy::Store store) {
+    const int before = historyLinesCount();
+    if (store == ScrollbackPolicy::Store::file) {
+        setHistorySize(-1); // the widget's file store; it copies every line and frees the memory
+#ifdef __GLIBC__
+        malloc_trim(0); // the lines were small blocks amid others: hand their pages back
+#endif
+        if (historyLinesCount() < before) {
+            // The widget could not write its file; what it kept goes back to memory, for good.
+            qCWarning(lcSessionProcessManager, "scroll-back file failed: %d of %d lines kept",
+                      historyLinesCount(), before);
+            m_fileStoreFailed = true;
+            setHistorySize(m_scrollback.limit());
+            store = ScrollbackPolicy::Store::memory;
+        }
+    } else {
+        setHistorySize(m_scrollback.limit()); // copies the last `limit` lines, drops the file
+    }
+    m_scrollback.moved(store);
+    qCDebug(lcSessionProcessManager, "scroll-back of %d lines moved to %s, %d kept", before,
+            store == ScrollbackPolicy::Store::file ? "its file" : "memory", historyLinesCount());
+}
+
+bool SessionTerminalView::isReadingBack() {
+    if (const auto *bar = findChild<QScrollBar *>(); bar && bar->value() < bar->maximum())
+        return true;
+    return !selectedText(false).isEmpty();
 }
 
 void SessionTerminalView::openLink(const QUrl &url) {

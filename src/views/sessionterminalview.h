@@ -1,13 +1,16 @@
 #pragma once
 
+#include "services/scrollbackpolicy.h"
 #include "services/sessionterminal.h"
 #include "services/terminalmodetracker.h"
 
 #include "views/qtermwidgetinclude.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 class QTemporaryDir;
+class QTimer;
 
 namespace Brindlewick {
 
@@ -15,7 +18,8 @@ namespace Brindlewick {
 // Claude Code session needs: Shift/Ctrl+Return as a line break (the progressive keyboard protocol's
 // Shift+Enter when the program asked for it), copy on select, Ctrl+Shift+C/V, find, links limited
 // to web and mail addresses, no bare mouse motion reported while the program tracks the mouse, and
-// colours from generated colour schemes. GUI thread.
+// colours from generated colour schemes; the scroll-back moves between memory and an unnamed file
+// in the temporary folder as ScrollbackPolicy decides. GUI thread.
 class SessionTerminalView final : public QTermWidget, public SessionTerminal {
     Q_OBJECT
 public:
@@ -48,6 +52,10 @@ public:
     // Called when the selection may have changed (after a mouse release).
     void copySelectionIfWanted();
 
+    ScrollbackPolicy::Store scrollbackStore() const { return m_scrollback.store(); }
+    // How long output must pause before the scroll-back moves to its file (tests shorten it).
+    void setScrollbackRestInterval(int ms);
+
 Q_SIGNALS:
     void linkOpened(const QUrl &url);
 
@@ -56,11 +64,20 @@ protected:
 
 private:
     void openLink(const QUrl &url);
+    void outputArrived(qint64 bytes);
+    void scrollbackAtRest();
+    void moveScrollback(ScrollbackPolicy::Store store);
+    // The user is reading or selecting in the scroll-back, which a move would disturb.
+    bool isReadingBack();
 
     QWidget *m_display = nullptr;
     TerminalModeTracker m_modes;
     QString m_schemePath;
     mutable qint64 m_pid = 0;
+    ScrollbackPolicy m_scrollback;
+    QTimer *m_restTimer = nullptr;
+    bool m_fileStoreFailed = false;
+    QElapsedTimer m_clock;
 };
 
 } // namespace Brindlewick

@@ -13,11 +13,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <deque>
 
 using namespace Brindlewick;
@@ -170,6 +172,57 @@ private Q_SLOTS:
         QCOMPARE(m_section->rows().size(), size_t(1));
     }
 
+    // A shown list longer than one slice: rows arrive over several turns, in scan order; a rescan
+    // keeps the widgets of unchanged rows and replaces those whose state changed or that are gone.
+    void rowsAreBuiltInSlicesAndKeptAcrossRescans() {
+        QStringList paths;
+        for (int i = 0; i < 40; ++i)
+            paths << add(QUuid::createUuid());
+        makeSection();
+        m_section->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_section.get()));
+        QSignalSpy completed(m_section.get(), &OrphanWorktreeSection::rowsCompleted);
+        QTRY_VERIFY_WITH_TIMEOUT(completed.count() > 0 && !m_section->isScanning(), 20000);
+        QVERIFY(m_section->rowsBuilt());
+        const auto order = [this] {
+            QStringList shown;
+            for (QWidget *w : m_section->findChildren<QWidget *>(QStringLiteral("orphanRow")))
+                if (!w->isHidden())
+                    shown << w->property("bwPath").toString();
+            // Children come in creation order; the layout decides the order on screen.
+            std::sort(shown.begin(), shown.end(), [this](const QString &a, const QString &b) {
+                return rowWidget(a)->y() < rowWidget(b)->y();
+            });
+            return shown;
+        };
+        QStringList expected;
+        for (const auto &r : m_section->rows())
+            expected << r.worktree.path;
+        QCOMPARE(expected.size(), 40);
+        QTRY_COMPARE(order(), expected);
+
+        // A narrow list shortens the paths in the middle; the tooltip keeps the whole path.
+        m_section->resize(320, m_section->height());
+        auto *pathLabel = rowWidget(paths[0])->findChild<QLabel *>(QStringLiteral("orphanPath"));
+        QTRY_VERIFY(pathLabel->text().contains(QChar(0x2026)));
+        QVERIFY(pathLabel->text().endsWith(QFileInfo(paths[0]).fileName().right(8)));
+        QCOMPARE(pathLabel->toolTip(), paths[0]);
+
+        QWidget *kept = rowWidget(paths[0]);
+        const QPointer<QWidget> changed = rowWidget(paths[1]);
+        const QPointer<QWidget> removed = rowWidget(paths[2]);
+        QVERIFY(BrindlewickTest::writeFile(paths[1] + QStringLiteral("/wip.txt"), "wip"));
+        QVERIFY(rawGit(m_repo, {QStringLiteral("worktree"), QStringLiteral("remove"), paths[2]}).succeeded());
+        QVERIFY(scan());
+        QTRY_VERIFY(m_section->rowsBuilt());
+        QCOMPARE(m_section->rows().size(), size_t(39));
+        QCOMPARE(rowWidget(paths[0]), kept);
+        QTRY_VERIFY(!changed && !removed);
+        QVERIFY(rowWidget(paths[1])->findChild<QLabel *>(QStringLiteral("orphanBadge")));
+        expected.removeOne(paths[2]);
+        QTRY_COMPARE(order(), expected);
+    }
+
     void aFailedListingShowsTheNote() {
         m_section = std::make_unique<OrphanWorktreeSection>(m_tmp->path() + QStringLiteral("/nothing"),
                                                             m_project, QStringList{});
@@ -252,7 +305,10 @@ private Q_SLOTS:
         QVERIFY(branchExists(m_repo, p2.branch));
         QCOMPARE(m_section->errorMessage(),
                  QStringLiteral("ブランチ「%1」の削除に失敗しました。").arg(p2.branch));
-        QTRY_VERIFY(m_section->findChild<QLabel *>(QStringLiteral("orphanError")));
+        auto *error = m_section->findChild<QLabel *>(QStringLiteral("orphanError"));
+        QVERIFY(error);
+        QTRY_VERIFY(!error->parentWidget()->isHidden());
+        QCOMPARE(error->text(), *m_section->errorMessage());
     }
 
     void dirtyRowsAskFirstAndFailuresAreReported() {

@@ -6,8 +6,11 @@
 #include "views/sessionterminalview.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QTest>
+
+#include <signal.h>
 
 using namespace Brindlewick;
 using BrindlewickTest::TerminalHome;
@@ -123,6 +126,49 @@ private Q_SLOTS:
         QTest::keyClick(view->display(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("fake"));
         QCOMPARE(input(), QByteArray("pasted text")); // no ^C or ^V reached the program
+    }
+
+    // The scroll-back moves to its file at rest and keeps every line; a flood brings it back into
+    // memory, and the next rest leaves the last 10,000 lines in a new file.
+    void scrollbackRestsInItsFile() {
+        auto view = std::make_unique<SessionTerminalView>();
+        view->setScrollbackRestInterval(300);
+        view->resize(640, 400);
+        view->show();
+        QVERIFY(view->startProcess({QStringLiteral("/bin/sh"),
+                                    {QStringLiteral("sh"), QStringLiteral("-c"),
+                                     QStringLiteral("seq 1 3000; read x; seq 1 300000; sleep 60")},
+                                    m_work.path()}));
+        QTRY_VERIFY_WITH_TIMEOUT(view->historyLinesCount() > 2950, 10000);
+        const int lines = view->historyLinesCount();
+        auto history = [&view] {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            view->saveHistory(&buffer);
+            return QString::fromUtf8(buffer.data());
+        };
+        const QString inMemory = history();
+        QVERIFY(inMemory.startsWith(QStringLiteral("1\n2\n")));
+
+        // A selection holds the lines where they are.
+        view->setSelectionStart(0, 0);
+        view->setSelectionEnd(0, 2);
+        QVERIFY(!view->selectedText(false).isEmpty());
+        QTest::qWait(1000);
+        QCOMPARE(view->scrollbackStore(), ScrollbackPolicy::Store::memory);
+        QTest::mouseClick(view->display(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTRY_VERIFY(view->selectedText(false).isEmpty());
+
+        QTRY_COMPARE_WITH_TIMEOUT(view->scrollbackStore(), ScrollbackPolicy::Store::file, 5000);
+        QCOMPARE(view->historyLinesCount(), lines);
+        QCOMPARE(history(), inMemory);
+
+        view->sendInput(QStringLiteral("\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(history().contains(QStringLiteral("\n299000\n")), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(view->scrollbackStore(), ScrollbackPolicy::Store::file, 10000);
+        QCOMPARE(view->historyLinesCount(), ScrollbackPolicy::defaultLimit);
+        QVERIFY(!history().contains(QStringLiteral("\n3000\n")));
+        ::kill(-pid_t(view->processID()), SIGKILL); // the shell leads its own process group
     }
 };
 

@@ -1,3 +1,4 @@
+#include "services/scrollbackpolicy.h"
 #include "services/terminallinkpolicy.h"
 #include "services/terminalmodetracker.h"
 #include "services/terminaltheme.h"
@@ -98,6 +99,60 @@ private Q_SLOTS:
         QFETCH(QString, url);
         QFETCH(bool, allowed);
         QCOMPARE(TerminalLinkPolicy::allows(QUrl(url)), allowed);
+    }
+
+    void scrollbackAtRest_data() {
+        QTest::addColumn<bool>("inFile");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("fileUsable");
+        QTest::addColumn<bool>("toFile");
+        QTest::newRow("full memory store moves to the file") << false << 10000 << true << true;
+        QTest::newRow("a few lines stay in memory") << false << 999 << true << false;
+        QTest::newRow("no room in the temporary folder") << false << 10000 << false << false;
+        QTest::newRow("file at the limit stays") << true << 10000 << true << true;
+        QTest::newRow("file past the limit is trimmed through memory") << true << 10001 << true << false;
+        QTest::newRow("folder of the file filling up") << true << 5000 << false << false;
+    }
+    void scrollbackAtRest() {
+        QFETCH(bool, inFile);
+        QFETCH(int, lines);
+        QFETCH(bool, fileUsable);
+        QFETCH(bool, toFile);
+        ScrollbackPolicy policy;
+        if (inFile)
+            policy.moved(ScrollbackPolicy::Store::file);
+        QCOMPARE(policy.storeAtRest(lines, fileUsable) == ScrollbackPolicy::Store::file, toFile);
+    }
+
+    // Chunks of output as "bytes@ms" ("file" marks the move to the file); whether the last one
+    // brings the lines back into memory.
+    void scrollbackOutput_data() {
+        QTest::addColumn<QString>("chunks");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("toMemory");
+        QTest::newRow("flood while in memory") << "10000000@0" << 10000 << false;
+        QTest::newRow("one large chunk in the file") << "file,600000@0" << 10000 << true;
+        QTest::newRow("two chunks within a second") << "file,300000@0,300000@900" << 10000 << true;
+        QTest::newRow("the same a second apart") << "file,300000@0,300000@1000" << 10000 << false;
+        QTest::newRow("output before the move does not count") << "400000@0,file,200000@100" << 10000 << false;
+        QTest::newRow("file at twice the limit") << "file,100@0" << 20000 << false;
+        QTest::newRow("file past twice the limit") << "file,100@0" << 20001 << true;
+    }
+    void scrollbackOutput() {
+        QFETCH(QString, chunks);
+        QFETCH(int, lines);
+        QFETCH(bool, toMemory);
+        ScrollbackPolicy policy;
+        bool last = false;
+        for (const QString &chunk : chunks.split(QLatin1Char(','))) {
+            if (chunk == QLatin1String("file")) {
+                policy.moved(ScrollbackPolicy::Store::file);
+                continue;
+            }
+            const QStringList parts = chunk.split(QLatin1Char('@'));
+            last = policy.outputArrived(parts[0].toLongLong(), parts[1].toLongLong(), lines);
+        }
+        QCOMPARE(last, toMemory);
     }
 
     void themes() {
