@@ -21,6 +21,8 @@ PACKAGES=(
   tmux
   # fonts: terminal font and the symbol glyphs the fallback font is built from
   fonts-dejavu-core fonts-noto-core
+  # builds the terminal's fallback font from those glyphs at build time
+  python3-fontforge
   # Japanese and Korean interface texts
   fonts-noto-cjk
   # icon theme for the symbols (with bundled fallbacks)

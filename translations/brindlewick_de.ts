@@ -4,6 +4,7 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>%1$@ konnte nicht geschrieben werden (%2$@).</translation></message>
+    <message><source>%@、%lld pt</source><translation>%@, %lld pt</translation></message>
     <message><source>%@、プロジェクト %@</source><translation>%@, Projekt %@</translation></message>
     <message><source>%@、停止</source><translation>%@, gestoppt</translation></message>
     <message><source>%@へ移動</source><translation>Nach „%@“ verschieben</translation></message>
@@ -102,7 +103,9 @@
     <message><source>グリーン</source><translation>Grün</translation></message>
     <message><source>グレー</source><translation>Grau</translation></message>
     <message><source>コピーしました</source><translation>Kopiert</translation></message>
+    <message><source>サイズ: %lld pt</source><translation>Größe: %lld pt</translation></message>
     <message><source>システムに従う</source><translation>System folgen</translation></message>
+    <message><source>システム既定</source><translation>Systemstandard</translation></message>
     <message><source>セッション</source><translation>Sitzung</translation></message>
     <message><source>セッション %lld</source><translation>Sitzung %lld</translation></message>
     <message><source>セッションがありません。「セッションを開始」で claude を起動します。</source><translation>Keine Sitzungen. „Sitzung starten“ startet claude.</translation></message>
@@ -128,9 +131,12 @@
     <message><source>トップレベルが object ではありません</source><translation>die oberste Ebene ist kein Objekt</translation></message>
     <message><source>パープル</source><translation>Lila</translation></message>
     <message><source>ファイル</source><translation>Datei</translation></message>
+    <message><source>ファミリー</source><translation>Familie</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Der Ordner %@ konnte nicht angelegt werden.</translation></message>
     <message><source>フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。</source><translation>Der Ordner wurde verschoben oder gelöscht, daher kann claude nicht starten. Legen Sie den Ordner wieder an seinen Platz und klicken Sie auf „Erneut versuchen“. Die Sitzung (Karte) bleibt erhalten.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Wählen Sie einen Ordner, um ein Projekt hinzuzufügen (ein git-Repository wird mit seinem Stammordner hinzugefügt).</translation></message>
+    <message><source>フォント</source><translation>Schriften</translation></message>
+    <message><source>フォントのプレビュー</source><translation> – Schriftvorschau</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
     <message><source>フックを再導入</source><translation>Hooks neu installieren</translation></message>
     <message><source>フックを導入</source><translation>Hooks installieren</translation></message>
@@ -155,6 +161,9 @@
     <message><source>ヘルプ</source><translation>Hilfe</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Board anzeigen</translation></message>
+    <message><source>モノスペース</source><translation>Festbreite</translation></message>
+    <message><source>モノスペースのファミリー</source><translation>Festbreiten-Schriftfamilie</translation></message>
+    <message><source>モノスペース（ターミナル・コード・コードブロック）</source><translation>Festbreite (Terminal, Code, Codeblöcke)</translation></message>
     <message><source>レッド</source><translation>Rot</translation></message>
     <message><source>ログなし</source><translation>Keine Einträge</translation></message>
     <message><source>ロックされた worktree</source><translation>Gesperrter Worktree</translation></message>
@@ -191,6 +200,9 @@
     <message><source>強制削除</source><translation>Löschen erzwingen</translation></message>
     <message><source>応答が届きました</source><translation>Antwort eingegangen</translation></message>
     <message><source>操作に失敗しました</source><translation>Der Vorgang ist fehlgeschlagen</translation></message>
+    <message><source>文字を拡大</source><translation>Text vergrößern</translation></message>
+    <message><source>文字を縮小</source><translation>Text verkleinern</translation></message>
+    <message><source>文字サイズをリセット</source><translation>Textgröße zurücksetzen</translation></message>
     <message><source>文字色（前景）</source><translation>Textfarbe (Vordergrund)</translation></message>
     <message><source>新しいプロジェクト名を入力してください。</source><translation>Geben Sie den neuen Projektnamen ein.</translation></message>
     <message><source>新規セッションで Remote Control を有効にする</source><translation>Remote Control für neue Sitzungen einschalten</translation></message>
@@ -204,6 +216,9 @@
     <message><source>未フォーカスのセッションを暗くする</source><translation>Sitzungen ohne Fokus abdunkeln</translation></message>
     <message><source>未導入</source><translation>Nicht installiert</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Nicht installiert (keine Einstellungsdatei)</translation></message>
+    <message><source>本文</source><translation>Fließtext</translation></message>
+    <message><source>本文のファミリー</source><translation>Fließtext-Schriftfamilie</translation></message>
+    <message><source>本文（Markdown 地の文・メモ）</source><translation>Fließtext (Markdown-Text, Notizen)</translation></message>
     <message><source>検索…</source><translation>Suchen…</translation></message>
     <message><source>権限確認をスキップ</source><translation>Berechtigungsprüfungen überspringen</translation></message>
     <message><source>次を検索</source><translation>Weitersuchen</translation></message>
@@ -214,6 +229,7 @@
     <message><source>独立 worktree で作成</source><translation>In eigenem Worktree anlegen</translation></message>
     <message><source>確認済み</source><translation>Geprüft</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>Alle laufenden Sitzungen (ihre claude-Prozesse) werden beendet.</translation></message>
+    <message><source>等幅フォントのみ表示</source><translation>Nur Festbreitenschriften anzeigen</translation></message>
     <message><source>終了する</source><translation>Beenden</translation></message>
     <message><source>背景色</source><translation>Hintergrundfarbe</translation></message>
     <message><source>色</source><translation>Farbe</translation></message>

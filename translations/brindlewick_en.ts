@@ -4,6 +4,7 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>Could not write %1$@ (%2$@).</translation></message>
+    <message><source>%@、%lld pt</source><translation>%@, %lld pt</translation></message>
     <message><source>%@、プロジェクト %@</source><translation>%@, project %@</translation></message>
     <message><source>%@、停止</source><translation>%@, stopped</translation></message>
     <message><source>%@へ移動</source><translation>Move to %@</translation></message>
@@ -102,7 +103,9 @@
     <message><source>グリーン</source><translation>Green</translation></message>
     <message><source>グレー</source><translation>Grey</translation></message>
     <message><source>コピーしました</source><translation>Copied</translation></message>
+    <message><source>サイズ: %lld pt</source><translation>Size: %lld pt</translation></message>
     <message><source>システムに従う</source><translation>Follow the system</translation></message>
+    <message><source>システム既定</source><translation>System Default</translation></message>
     <message><source>セッション</source><translation>Session</translation></message>
     <message><source>セッション %lld</source><translation>Session %lld</translation></message>
     <message><source>セッションがありません。「セッションを開始」で claude を起動します。</source><translation>No sessions. “Start Session” launches claude.</translation></message>
@@ -128,9 +131,12 @@
     <message><source>トップレベルが object ではありません</source><translation>the top level is not an object</translation></message>
     <message><source>パープル</source><translation>Purple</translation></message>
     <message><source>ファイル</source><translation>File</translation></message>
+    <message><source>ファミリー</source><translation>Family</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>Could not create the folder %@.</translation></message>
     <message><source>フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。</source><translation>The folder was moved or deleted, so claude cannot start. Put the folder back where it was and press “Retry”. The session (card) is kept.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>Choose a folder to add a project (a git repository is added at its root).</translation></message>
+    <message><source>フォント</source><translation>Fonts</translation></message>
+    <message><source>フォントのプレビュー</source><translation> font preview</translation></message>
     <message><source>フック</source><translation>Hooks</translation></message>
     <message><source>フックを再導入</source><translation>Reinstall Hooks</translation></message>
     <message><source>フックを導入</source><translation>Install Hooks</translation></message>
@@ -155,6 +161,9 @@
     <message><source>ヘルプ</source><translation>Help</translation></message>
     <message><source>ボード</source><translation>Board</translation></message>
     <message><source>ボードを表示</source><translation>Show Board</translation></message>
+    <message><source>モノスペース</source><translation>Monospace</translation></message>
+    <message><source>モノスペースのファミリー</source><translation>Monospace family</translation></message>
+    <message><source>モノスペース（ターミナル・コード・コードブロック）</source><translation>Monospace (terminal, code, code blocks)</translation></message>
     <message><source>レッド</source><translation>Red</translation></message>
     <message><source>ログなし</source><translation>No entries</translation></message>
     <message><source>ロックされた worktree</source><translation>Locked worktree</translation></message>
@@ -191,6 +200,9 @@
     <message><source>強制削除</source><translation>Force Delete</translation></message>
     <message><source>応答が届きました</source><translation>Response received</translation></message>
     <message><source>操作に失敗しました</source><translation>The operation failed</translation></message>
+    <message><source>文字を拡大</source><translation>Larger Text</translation></message>
+    <message><source>文字を縮小</source><translation>Smaller Text</translation></message>
+    <message><source>文字サイズをリセット</source><translation>Reset Text Size</translation></message>
     <message><source>文字色（前景）</source><translation>Text colour (foreground)</translation></message>
     <message><source>新しいプロジェクト名を入力してください。</source><translation>Enter the new project name.</translation></message>
     <message><source>新規セッションで Remote Control を有効にする</source><translation>Enable Remote Control for new sessions</translation></message>
@@ -204,6 +216,9 @@
     <message><source>未フォーカスのセッションを暗くする</source><translation>Dim sessions without focus</translation></message>
     <message><source>未導入</source><translation>Not installed</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>Not installed (no settings file)</translation></message>
+    <message><source>本文</source><translation>Body</translation></message>
+    <message><source>本文のファミリー</source><translation>Body family</translation></message>
+    <message><source>本文（Markdown 地の文・メモ）</source><translation>Body (Markdown prose, memos)</translation></message>
     <message><source>検索…</source><translation>Find…</translation></message>
     <message><source>権限確認をスキップ</source><translation>Skip permission checks</translation></message>
     <message><source>次を検索</source><translation>Find Next</translation></message>
@@ -214,6 +229,7 @@
     <message><source>独立 worktree で作成</source><translation>Create in its own worktree</translation></message>
     <message><source>確認済み</source><translation>Reviewed</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>All running sessions (their claude processes) will end.</translation></message>
+    <message><source>等幅フォントのみ表示</source><translation>Show only monospaced fonts</translation></message>
     <message><source>終了する</source><translation>Quit</translation></message>
     <message><source>背景色</source><translation>Background colour</translation></message>
     <message><source>色</source><translation>Color</translation></message>

@@ -4,6 +4,7 @@
 <context>
     <name>Brindlewick</name>
     <message><source>%1$@ を書き込めませんでした（%2$@）。</source><translation>%1$@ 파일을 쓸 수 없습니다(%2$@).</translation></message>
+    <message><source>%@、%lld pt</source><translation>%@, %lld pt</translation></message>
     <message><source>%@、プロジェクト %@</source><translation>%@, 프로젝트 %@</translation></message>
     <message><source>%@、停止</source><translation>%@, 중지됨</translation></message>
     <message><source>%@へ移動</source><translation>%@ 열로 이동</translation></message>
@@ -102,7 +103,9 @@
     <message><source>グリーン</source><translation>초록색</translation></message>
     <message><source>グレー</source><translation>회색</translation></message>
     <message><source>コピーしました</source><translation>복사했습니다</translation></message>
+    <message><source>サイズ: %lld pt</source><translation>크기: %lld pt</translation></message>
     <message><source>システムに従う</source><translation>시스템 설정 따르기</translation></message>
+    <message><source>システム既定</source><translation>시스템 기본값</translation></message>
     <message><source>セッション</source><translation>세션</translation></message>
     <message><source>セッション %lld</source><translation>세션 %lld</translation></message>
     <message><source>セッションがありません。「セッションを開始」で claude を起動します。</source><translation>세션이 없습니다. “세션 시작”으로 claude를 실행합니다.</translation></message>
@@ -128,9 +131,12 @@
     <message><source>トップレベルが object ではありません</source><translation>최상위 값이 object가 아닙니다</translation></message>
     <message><source>パープル</source><translation>보라색</translation></message>
     <message><source>ファイル</source><translation>파일</translation></message>
+    <message><source>ファミリー</source><translation>글꼴 패밀리</translation></message>
     <message><source>フォルダ %@ を作成できませんでした。</source><translation>%@ 폴더를 만들 수 없습니다.</translation></message>
     <message><source>フォルダが移動または削除されたため、claude を起動できません。フォルダを元の場所に戻して「再試行」を押してください。セッション（カード）は残っています。</source><translation>폴더가 이동되었거나 삭제되어 claude를 시작할 수 없습니다. 폴더를 원래 위치로 되돌린 뒤 “다시 시도”를 누르세요. 세션(카드)은 그대로 남아 있습니다.</translation></message>
     <message><source>フォルダを選択してプロジェクトを追加します（git リポジトリならルートに束ねます）。</source><translation>폴더를 선택해 프로젝트를 추가합니다(git 저장소라면 루트로 묶습니다).</translation></message>
+    <message><source>フォント</source><translation>글꼴</translation></message>
+    <message><source>フォントのプレビュー</source><translation> 글꼴 미리보기</translation></message>
     <message><source>フック</source><translation>훅</translation></message>
     <message><source>フックを再導入</source><translation>훅 다시 설치</translation></message>
     <message><source>フックを導入</source><translation>훅 설치</translation></message>
@@ -155,6 +161,9 @@
     <message><source>ヘルプ</source><translation>도움말</translation></message>
     <message><source>ボード</source><translation>보드</translation></message>
     <message><source>ボードを表示</source><translation>보드 보기</translation></message>
+    <message><source>モノスペース</source><translation>고정폭</translation></message>
+    <message><source>モノスペースのファミリー</source><translation>고정폭 글꼴 패밀리</translation></message>
+    <message><source>モノスペース（ターミナル・コード・コードブロック）</source><translation>고정폭 (터미널, 코드, 코드 블록)</translation></message>
     <message><source>レッド</source><translation>빨간색</translation></message>
     <message><source>ログなし</source><translation>로그 없음</translation></message>
     <message><source>ロックされた worktree</source><translation>잠긴 worktree</translation></message>
@@ -191,6 +200,9 @@
     <message><source>強制削除</source><translation>강제 삭제</translation></message>
     <message><source>応答が届きました</source><translation>응답이 도착했습니다</translation></message>
     <message><source>操作に失敗しました</source><translation>작업에 실패했습니다</translation></message>
+    <message><source>文字を拡大</source><translation>글자 크게</translation></message>
+    <message><source>文字を縮小</source><translation>글자 작게</translation></message>
+    <message><source>文字サイズをリセット</source><translation>글자 크기 재설정</translation></message>
     <message><source>文字色（前景）</source><translation>글자색(전경)</translation></message>
     <message><source>新しいプロジェクト名を入力してください。</source><translation>새 프로젝트 이름을 입력하세요.</translation></message>
     <message><source>新規セッションで Remote Control を有効にする</source><translation>새 세션에서 Remote Control 사용</translation></message>
@@ -204,6 +216,9 @@
     <message><source>未フォーカスのセッションを暗くする</source><translation>포커스 없는 세션 어둡게 하기</translation></message>
     <message><source>未導入</source><translation>설치 안 됨</translation></message>
     <message><source>未導入（設定ファイルなし）</source><translation>설치 안 됨 (설정 파일 없음)</translation></message>
+    <message><source>本文</source><translation>본문</translation></message>
+    <message><source>本文のファミリー</source><translation>본문 글꼴 패밀리</translation></message>
+    <message><source>本文（Markdown 地の文・メモ）</source><translation>본문 (Markdown 본문, 메모)</translation></message>
     <message><source>検索…</source><translation>찾기…</translation></message>
     <message><source>権限確認をスキップ</source><translation>권한 확인 건너뛰기</translation></message>
     <message><source>次を検索</source><translation>다음 찾기</translation></message>
@@ -214,6 +229,7 @@
     <message><source>独立 worktree で作成</source><translation>별도 worktree에서 만들기</translation></message>
     <message><source>確認済み</source><translation>확인됨</translation></message>
     <message><source>稼働中のすべてのセッション（claude プロセス）が終了します。</source><translation>실행 중인 모든 세션(claude 프로세스)이 종료됩니다.</translation></message>
+    <message><source>等幅フォントのみ表示</source><translation>고정폭 글꼴만 표시</translation></message>
     <message><source>終了する</source><translation>종료</translation></message>
     <message><source>背景色</source><translation>배경색</translation></message>
     <message><source>色</source><translation>색상</translation></message>

@@ -21,6 +21,8 @@
 #include "services/sessionprocessmanager.h"
 #include "services/terminaltheme.h"
 #include "views/appactions.h"
+#include "views/fontsettings.h"
+#include "views/fontsettingspage.h"
 #include "views/hooksettingsview.h"
 #include "views/hooksetupsheet.h"
 #include "views/mainwindow.h"
@@ -210,8 +212,7 @@ void AppDelegate::rememberWindows() const
 void AppDelegate::applyTerminalAppearance()
 {
     SessionProcessManager &pm = SessionProcessManager::shared();
-    pm.applyMonospaceFont(Preferences::value(QStringLiteral("font.monospace.family")).toString(),
-                          Preferences::value(QStringLiteral("font.monospace.size"), 12).toDouble());
+    FontSettings::applyMonospaceToTerminals();
     pm.applyTerminalColors(
         TerminalTheme::rgb(Preferences::value(QStringLiteral("terminal.color.foreground")).toString(), 0xFFFFFF),
         TerminalTheme::rgb(Preferences::value(QStringLiteral("terminal.color.background")).toString(), 0x1E1E1E));
@@ -321,9 +322,10 @@ void AppDelegate::showPreferences()
 {
     if (!m_preferences) {
         m_preferences = std::make_unique<PreferencesWindow>(*m_localization);
+        m_preferences->addPage(new FontSettingsPage, BW_KEY("フォント"), QStringLiteral("textformat.size"));
+        m_preferences->addPage(new TerminalSettingsView, BW_KEY("ターミナル"), QStringLiteral("terminal"));
         m_preferences->addPage(new HookSettingsView(HookSettingsInstaller::standard()), BW_KEY("フック"),
                                QStringLiteral("bolt.horizontal.circle"));
-        m_preferences->addPage(new TerminalSettingsView, BW_KEY("ターミナル"), QStringLiteral("terminal"));
     }
     m_preferences->show();
     m_preferences->raise();

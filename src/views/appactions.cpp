@@ -2,6 +2,7 @@
 
 #include "services/localization.h"
 #include "services/sessionprocessmanager.h"
+#include "views/fontsettings.h"
 #include "views/sessionterminalview.h"
 #include "views/sessionwindow.h"
 
@@ -29,6 +30,10 @@ public:
         m_window = addMenu(QString());
         m_window->addAction(actions.arrangeSessions);
         m_terminal = addMenu(QString());
+        m_terminal->addAction(actions.zoomIn);
+        m_terminal->addAction(actions.zoomOut);
+        m_terminal->addAction(actions.zoomReset);
+        m_terminal->addSeparator();
         m_terminal->addAction(actions.find);
         m_terminal->addAction(actions.findNext);
         m_terminal->addAction(actions.findPrevious);
@@ -94,12 +99,20 @@ AppActions::AppActions(QObject *parent) : QObject(parent)
         return action;
     };
     arrangeSessions = make("arrangeSessions", "Ctrl+Alt+G");
+    zoomIn = make("zoomIn", "Ctrl+=");
+    // "+" needs Shift on most keyboards; the key then arrives as Ctrl+Shift++, which Ctrl++ matches.
+    zoomIn->setShortcuts({QKeySequence(QStringLiteral("Ctrl+=")), QKeySequence(QStringLiteral("Ctrl++"))});
+    zoomOut = make("zoomOut", "Ctrl+-");
+    zoomReset = make("zoomReset", "Ctrl+0");
     find = make("find", "Ctrl+Shift+F");
     findNext = make("findNext", "Ctrl+Shift+G");
     findPrevious = make("findPrevious", "Ctrl+Shift+H");
     splitRight = make("splitRight", "Ctrl+Alt+R");
     splitDown = make("splitDown", "Ctrl+Alt+D");
     connect(arrangeSessions, &QAction::triggered, this, [] { SessionProcessManager::shared().arrangeWindowsInGrid(); });
+    connect(zoomIn, &QAction::triggered, this, [] { FontSettings::zoomMonospace(1); });
+    connect(zoomOut, &QAction::triggered, this, [] { FontSettings::zoomMonospace(-1); });
+    connect(zoomReset, &QAction::triggered, this, [] { FontSettings::resetMonospaceSize(); });
     // The terminal with keyboard focus handles the find commands.
     auto focusedTerminal = []() -> SessionTerminalView * {
         for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget()) {
@@ -149,6 +162,9 @@ void AppActions::retranslate()
     quit->setText(L("Brindlewick を終了"));
     about->setText(L("Brindlewick について"));
     arrangeSessions->setText(L("セッションを格子状に整列"));
+    zoomIn->setText(L("文字を拡大"));
+    zoomOut->setText(L("文字を縮小"));
+    zoomReset->setText(L("文字サイズをリセット"));
     find->setText(L("検索…"));
     findNext->setText(L("次を検索"));
     findPrevious->setText(L("前を検索"));
@@ -163,7 +179,7 @@ void AppActions::installMenuBar(QMainWindow *window)
     window->addAction(showBoard);
     window->addAction(preferences);
     window->addAction(quit);
-    for (QAction *action : {arrangeSessions, find, findNext, findPrevious, splitRight, splitDown})
+    for (QAction *action : {arrangeSessions, zoomIn, zoomOut, zoomReset, find, findNext, findPrevious, splitRight, splitDown})
         window->addAction(action);
 }
 

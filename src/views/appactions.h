@@ -20,6 +20,9 @@ public:
     QAction *quit = nullptr;        // Ctrl+Q
     QAction *about = nullptr;
     QAction *arrangeSessions = nullptr; // Ctrl+Alt+G
+    QAction *zoomIn = nullptr;          // Ctrl+= (also Ctrl++)
+    QAction *zoomOut = nullptr;         // Ctrl+-
+    QAction *zoomReset = nullptr;       // Ctrl+0
     QAction *find = nullptr;            // Ctrl+Shift+F
     QAction *findNext = nullptr;        // Ctrl+Shift+G
     QAction *findPrevious = nullptr;    // Ctrl+Shift+H

@@ -5,6 +5,8 @@
 #include "services/sessionprocessmanager.h"
 #include "services/terminallinkpolicy.h"
 #include "services/terminaltheme.h"
+#include "views/fontsettings.h"
+#include "views/terminalsymbolsfont.h"
 #include "views/windowactivation.h"
 
 #include <QApplication>
@@ -12,8 +14,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -72,11 +72,12 @@ QString writeScheme(const TerminalAppearance &appearance) {
 }
 
 QFont terminalFont(const TerminalAppearance &appearance) {
-    QFont font = appearance.fontFamily.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
-                                                 : QFont(appearance.fontFamily);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFont(QStringLiteral("DejaVu Sans Mono")); // the generic family is not fixed pitch here
-    font.setPointSizeF(appearance.fontSize > 0 ? appearance.fontSize : 12);
+    // An empty family is the system's fixed-pitch font; FontSettings resolves it to a real one.
+    if (appearance.fontFamily.isEmpty())
+        return FontSettings::systemFont(FontSettings::Role::monospace, appearance.fontSize);
+    TerminalSymbolsFont::install();
+    QFont font(appearance.fontFamily);
+    font.setPointSizeF(FontSettings::normalizedSize(FontSettings::Role::monospace, appearance.fontSize));
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }

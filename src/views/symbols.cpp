@@ -43,6 +43,7 @@ const SymbolEntry symbolTable[] = {
     {"exclamationmark.triangle", {"dialog-warning-symbolic", "dialog-warning"}},
     {"play.circle.fill", {"media-playback-start-symbolic", "media-playback-start"}},
     {"terminal", {"utilities-terminal-symbolic", "utilities-terminal"}},
+    {"textformat.size", {"preferences-desktop-font-symbolic", "font-select-symbolic", "preferences-desktop-font", "font-x-generic"}},
 };
 
 } // namespace
