@@ -98,9 +98,7 @@ private Q_SLOTS:
             QVERIFY(app.waitForWindow(sheetTitle));
             QCOMPARE(app.terminate(), 0);
         }
-        QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
-        QVERIFY(writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
-                          "[General]\nhookSetupPromptSuppressed=true\n"));
+        QVERIFY(suppressHookSetupOffer(home));
         AppProcess again(home);
         QVERIFY(again.start());
         QVERIFY(again.waitForWindow(QStringLiteral("Brindlewick")));

@@ -120,9 +120,7 @@ private Q_SLOTS:
     {
         TempHome home;
         const Seeded seeded = seedStore();
-        QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
-        QVERIFY(writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
-                          "[General]\nhookSetupPromptSuppressed=true\n"));
+        QVERIFY(suppressHookSetupOffer(home));
 
         AppProcess app(home);
         QVERIFY(app.start());

@@ -55,24 +55,9 @@ private Q_SLOTS:
     void clickBringsTheSessionWindowOrTheApp() {
         TerminalHome home;
         QTemporaryDir work;
-        QHash<QString, QUuid> ids;
-        {
-            auto c = ContainerFactory::make(false);
-            QVERIFY(c);
-            ModelContext &ctx = (*c)->mainContext();
-            auto *project =
-                ctx.insert(std::make_unique<Project>(work.path(), QStringLiteral("demo"), std::nullopt, 0));
-            for (const char *title : {"N1 behind", "N2 no window"}) {
-                auto *s = ctx.insert(std::make_unique<Session>(QString::fromLatin1(title), work.path(), false,
-                                                               false, false, 0, project));
-                s->setColumnRaw(QStringLiteral("working"));
-                ids.insert(QString::fromLatin1(title), s->id());
-            }
-            QVERIFY(ctx.save());
-        }
-        QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
-        QVERIFY(writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
-                          "[General]\nhookSetupPromptSuppressed=true\n"));
+        const QHash<QString, QUuid> ids = seedDemoSessions(work.path(), {QStringLiteral("N1 behind"), QStringLiteral("N2 no window")}, QStringLiteral("working"));
+        QVERIFY(!ids.isEmpty());
+        QVERIFY(suppressHookSetupOffer(home));
         HookSettingsInstaller installer(home.path() + QStringLiteral("/.claude/settings.json"),
                                         home.path() + QStringLiteral("/.claude"));
         QVERIFY(installer.install().ok());

@@ -110,9 +110,7 @@ class TestProjectWorktreesApp : public QObject {
 private Q_SLOTS:
     void worktreeSessionsFromTheDashboardAndTheOrphanLeftBehind() {
         TerminalHome home;
-        QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
-        QVERIFY(writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
-                          "[General]\nhookSetupPromptSuppressed=true\n"));
+        QVERIFY(suppressHookSetupOffer(home));
         QTemporaryDir work;
         const QString repo = canonical(work.path()) + QStringLiteral("/shop");
         QVERIFY(QDir().mkpath(repo));

@@ -62,23 +62,9 @@ private Q_SLOTS:
     void sessionWindowsRunTerminalsAndQuitLeavesNoChild() {
         TerminalHome home;
         QTemporaryDir work;
-        QHash<QString, QUuid> ids;
-        {
-            auto c = ContainerFactory::make(false);
-            QVERIFY(c);
-            ModelContext &ctx = (*c)->mainContext();
-            auto *project =
-                ctx.insert(std::make_unique<Project>(work.path(), QStringLiteral("demo"), std::nullopt, 0));
-            for (const char *title : {"S1 first", "S2 second"}) {
-                auto *s = ctx.insert(std::make_unique<Session>(QString::fromLatin1(title), work.path(), false,
-                                                               false, false, 0, project));
-                ids.insert(QString::fromLatin1(title), s->id());
-            }
-            QVERIFY(ctx.save());
-        }
-        QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
-        QVERIFY(writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
-                          "[General]\nhookSetupPromptSuppressed=true\n"));
+        const QHash<QString, QUuid> ids = seedDemoSessions(work.path(), {QStringLiteral("S1 first"), QStringLiteral("S2 second")});
+        QVERIFY(!ids.isEmpty());
+        QVERIFY(suppressHookSetupOffer(home));
 
         AppProcess app(home);
         QVERIFY(app.start());

@@ -85,12 +85,6 @@ bool clickCard(const AppProcess &app, const QString &title) {
     return false;
 }
 
-void writePreferences(const TempHome &home) {
-    QDir().mkpath(home.configHome() + QStringLiteral("/Brindlewick"));
-    writeFile(home.configHome() + QStringLiteral("/Brindlewick/Brindlewick.conf"),
-              "[General]\nhookSetupPromptSuppressed=true\n");
-}
-
 } // namespace
 
 class TestWindowRestore : public QObject {
@@ -99,22 +93,16 @@ private Q_SLOTS:
     void sessionWindowsComeBackAndResume() {
         TerminalHome home;
         QTemporaryDir work;
-        QHash<QString, QUuid> ids;
+        const QHash<QString, QUuid> ids = seedDemoSessions(work.path(), {QStringLiteral("R1 resumed"), QStringLiteral("R2 fresh"), QStringLiteral("R3 deleted")});
+        QVERIFY(!ids.isEmpty());
         {
             auto c = ContainerFactory::make(false);
             QVERIFY(c);
             ModelContext &ctx = (*c)->mainContext();
-            auto *project =
-                ctx.insert(std::make_unique<Project>(work.path(), QStringLiteral("demo"), std::nullopt, 0));
-            for (const char *title : {"R1 resumed", "R2 fresh", "R3 deleted"}) {
-                auto *s = ctx.insert(std::make_unique<Session>(QString::fromLatin1(title), work.path(), false,
-                                                               false, false, 0, project));
-                ids.insert(QString::fromLatin1(title), s->id());
-            }
             ctx.find<Session>(ids.value(QStringLiteral("R1 resumed")))->setClaudeSessionID(resumeID);
             QVERIFY(ctx.save());
         }
-        writePreferences(home);
+        QVERIFY(suppressHookSetupOffer(home));
 
         QHash<QString, QRect> before;
         QRect r1Normal;
@@ -238,7 +226,7 @@ private Q_SLOTS:
 
     void mainWindowLeftOffTheScreenComesBackOntoIt() {
         TempHome home;
-        writePreferences(home);
+        QVERIFY(suppressHookSetupOffer(home));
         // As if the last run had a wider screen: the frame starts beyond this one's right edge.
         QVERIFY(AppSupportPaths::makePath(AppSupportPaths::storeFolder(), 0700));
         QVERIFY(writeFile(AppSupportPaths::storeFolder() + QStringLiteral("/window-state.json"),

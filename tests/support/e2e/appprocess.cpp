@@ -1,7 +1,12 @@
 #include "support/e2e/appprocess.h"
 
+#include "models/project.h"
+#include "models/session.h"
+#include "persistence/containerfactory.h"
+#include "persistence/modelcontext.h"
 #include "platform/singleinstance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QThread>
@@ -10,18 +15,17 @@
 
 namespace BrindlewickTest {
 
-AppProcess::AppProcess(const TempHome &home) : m_home(home) {}
+AppProcess::AppProcess(const TempHome &home)
+    : m_home(home) {}
 
-AppProcess::~AppProcess()
-{
+AppProcess::~AppProcess() {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished(5000);
     }
 }
 
-QProcessEnvironment AppProcess::environment() const
-{
+QProcessEnvironment AppProcess::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), m_home.path());
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.dataHome());
@@ -32,15 +36,13 @@ QProcessEnvironment AppProcess::environment() const
     return env;
 }
 
-bool AppProcess::start(const QStringList &arguments)
-{
+bool AppProcess::start(const QStringList &arguments) {
     m_process.setProcessEnvironment(environment());
     m_process.start(QStringLiteral(BW_APP_EXECUTABLE), arguments);
     return m_process.waitForStarted(5000);
 }
 
-std::optional<QJsonObject> AppProcess::introspect() const
-{
+std::optional<QJsonObject> AppProcess::introspect() const {
     // The socket path depends on the data folder, which the test process shares through its env.
     const auto answer = Brindlewick::SingleInstance::send("introspect", 3000);
     if (!answer)
@@ -51,8 +53,7 @@ std::optional<QJsonObject> AppProcess::introspect() const
     return doc.object();
 }
 
-bool AppProcess::waitForWindow(const QString &title, int timeoutMs)
-{
+bool AppProcess::waitForWindow(const QString &title, int timeoutMs) {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < timeoutMs) {
@@ -69,8 +70,7 @@ bool AppProcess::waitForWindow(const QString &title, int timeoutMs)
     return false;
 }
 
-QJsonArray AppProcess::widgets(const QString &title, const QString &className) const
-{
+QJsonArray AppProcess::widgets(const QString &title, const QString &className) const {
     QJsonArray out;
     const auto doc = introspect();
     if (!doc)
@@ -87,8 +87,7 @@ QJsonArray AppProcess::widgets(const QString &title, const QString &className) c
     return out;
 }
 
-int AppProcess::terminate(int timeoutMs)
-{
+int AppProcess::terminate(int timeoutMs) {
     if (m_process.state() == QProcess::NotRunning)
         return m_process.exitCode();
     ::kill(pid_t(m_process.processId()), SIGTERM);
@@ -97,8 +96,7 @@ int AppProcess::terminate(int timeoutMs)
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
-int runCommand(const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)
-{
+int runCommand(const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, arguments);
@@ -110,6 +108,32 @@ int runCommand(const QString &program, const QStringList &arguments, QByteArray 
     if (output)
         *output = p.readAll();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+bool suppressHookSetupOffer(const TempHome &home) {
+    const QString folder = home.configHome() + QStringLiteral("/Brindlewick");
+    return QDir().mkpath(folder) && writeFile(folder + QStringLiteral("/Brindlewick.conf"),
+                                              "[General]\nhookSetupPromptSuppressed=true\n");
+}
+
+QHash<QString, QUuid> seedDemoSessions(const QString &folder, const QStringList &titles,
+                                       const QString &columnRaw) {
+    using namespace Brindlewick;
+    auto container = ContainerFactory::make(false);
+    if (!container)
+        return {};
+    ModelContext &ctx = (*container)->mainContext();
+    auto *project = ctx.insert(std::make_unique<Project>(folder, QStringLiteral("demo"), std::nullopt, 0));
+    QHash<QString, QUuid> ids;
+    for (const QString &title : titles) {
+        auto *session = ctx.insert(std::make_unique<Session>(title, folder, false, false, false, 0, project));
+        if (!columnRaw.isEmpty())
+            session->setColumnRaw(columnRaw);
+        ids.insert(title, session->id());
+    }
+    if (!ctx.save())
+        return {};
+    return ids;
 }
 
 } // namespace BrindlewickTest

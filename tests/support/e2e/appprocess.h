@@ -2,10 +2,12 @@
 
 #include "support/testsupport.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
+#include <QUuid>
 
 #include <memory>
 #include <optional>
@@ -37,6 +39,14 @@ private:
     QProcess m_process;
     QByteArray m_stderr;
 };
+
+// Writes the home's preferences so that the app does not offer the hook setup at launch.
+bool suppressHookSetupOffer(const TempHome &home);
+
+// Writes a store into the home's data folder: one project "demo" at `folder` with one session per
+// title, in that folder. The sessions' ids by title; empty when the store could not be written.
+QHash<QString, QUuid> seedDemoSessions(const QString &folder, const QStringList &titles,
+                                       const QString &columnRaw = QString());
 
 // Runs a command to its end; its exit code, or -1 when it could not run in time.
 int runCommand(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
