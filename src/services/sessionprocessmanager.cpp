@@ -218,14 +218,16 @@ void SessionProcessManager::stop(QObject *view, const QString &label) {
     stopping.watch = watch;
     stopping.label = label;
     stopping.since.start();
+    stopping.serial = ++m_stopSerial;
+    const quint64 serial = stopping.serial;
     m_stopping.push_back(stopping);
     connect(watch, &ProcessExitWatch::exited, this, [this, view] { finishStopping(view); });
-    QTimer::singleShot(killDelayMs, this, [this, view] { stopTimerFired(view); });
+    QTimer::singleShot(killDelayMs, this, [this, serial] { stopTimerFired(serial); });
 }
 
-void SessionProcessManager::stopTimerFired(QObject *view) {
+void SessionProcessManager::stopTimerFired(quint64 serial) {
     auto it = std::find_if(m_stopping.begin(), m_stopping.end(),
-                           [view](const Stopping &s) { return s.object == view; });
+                           [serial](const Stopping &s) { return s.serial == serial; });
     if (it == m_stopping.end())
         return;
     const int pid = static_cast<int>(it->watch->pid());
@@ -233,7 +235,7 @@ void SessionProcessManager::stopTimerFired(QObject *view) {
         it->killed = true;
         it->watch->sendSignal(SIGKILL);
         qCDebug(lcSessionProcessManager, "SIGKILL session %s pid=%d", qUtf8Printable(it->label), pid);
-        QTimer::singleShot(giveUpDelayMs, this, [this, view] { stopTimerFired(view); });
+        QTimer::singleShot(giveUpDelayMs, this, [this, serial] { stopTimerFired(serial); });
         return;
     }
     // The view stays: destroying it would wait for the process on the GUI thread.

@@ -98,6 +98,8 @@ private:
         QString label;
         QElapsedTimer since;
         bool killed = false;
+        // Timers find their stop by this, not by the view's address: a later view can reuse it.
+        quint64 serial = 0;
     };
 
     SessionProcessManager() = default;
@@ -105,7 +107,7 @@ private:
     void handleProcessExit(const QUuid &sessionID, QObject *view);
     void handleAuxExit(const QUuid &paneID, QObject *view);
     void stop(QObject *view, const QString &label);
-    void stopTimerFired(QObject *view);
+    void stopTimerFired(quint64 serial);
     void finishStopping(QObject *view);
     void pushAppearance();
 
@@ -118,6 +120,7 @@ private:
     QHash<QUuid, QUuid> m_auxShellSession;
     QSet<QUuid> m_exitedAuxPanes;
     std::vector<Stopping> m_stopping;
+    quint64 m_stopSerial = 0;
     TerminalAppearance m_appearance;
 };
 
