@@ -19,12 +19,8 @@ namespace Brindlewick {
 namespace {
 
 QLabel *caption(const QString &text, QWidget *parent, qreal scale) {
-    auto *l = new QLabel(text, parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * scale);
-    l->setFont(f);
+    QLabel *l = wrappingLabel(parent, scale);
+    l->setText(text);
     return l;
 }
 

@@ -27,16 +27,6 @@ namespace {
 // How long one slice of row building may hold the GUI thread; layout and painting follow it.
 constexpr qint64 rowSliceNs = 6'000'000;
 
-QLabel *captionLabel(QWidget *parent, qreal scale = 0.85) {
-    auto *l = new QLabel(parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * scale);
-    l->setFont(f);
-    return l;
-}
-
 QWidget *iconWithText(const QString &symbol, QLabel *text, QWidget *parent) {
     auto *box = new QWidget(parent);
     auto *h = new QHBoxLayout(box);
@@ -100,16 +90,16 @@ void OrphanWorktreeSection::buildChrome() {
     header->addWidget(m_refresh);
     column->addLayout(header);
 
-    m_failedNote = captionLabel(m_content);
+    m_failedNote = wrappingLabel(m_content, 0.85);
     m_failedNote->setObjectName(QStringLiteral("orphanScanFailed"));
     m_failedBox = iconWithText(QStringLiteral("exclamationmark.triangle"), m_failedNote, m_content);
     column->addWidget(m_failedBox);
 
-    m_note = captionLabel(m_content);
+    m_note = wrappingLabel(m_content, 0.85);
     makeSecondary(m_note);
     column->addWidget(m_note);
 
-    m_errorLabel = captionLabel(m_content);
+    m_errorLabel = wrappingLabel(m_content, 0.85);
     m_errorLabel->setObjectName(QStringLiteral("orphanError"));
     QPalette p = m_errorLabel->palette();
     p.setColor(QPalette::WindowText, QColor(0xFF, 0x3B, 0x30));

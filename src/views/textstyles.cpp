@@ -13,7 +13,7 @@ void makeSecondary(QWidget *widget)
     widget->setPalette(p);
 }
 
-QLabel *secondaryLabel(QWidget *parent, double scale)
+QLabel *wrappingLabel(QWidget *parent, double scale)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
@@ -21,6 +21,12 @@ QLabel *secondaryLabel(QWidget *parent, double scale)
     QFont f = label->font();
     f.setPointSizeF(f.pointSizeF() * scale);
     label->setFont(f);
+    return label;
+}
+
+QLabel *secondaryLabel(QWidget *parent, double scale)
+{
+    QLabel *label = wrappingLabel(parent, scale);
     makeSecondary(label);
     return label;
 }
