@@ -36,6 +36,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +48,15 @@
 namespace Brindlewick {
 
 namespace {
+
+// The main or session window a dialog (a question, the preferences, a sheet) belongs to.
+QWidget *owningWindow(QWidget *window)
+{
+    while (window && !qobject_cast<QMainWindow *>(window) && window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
 bool g_terminating = false;
 
 RememberedWindow rememberedWindow(const QWidget &w)
@@ -194,7 +204,7 @@ void AppDelegate::rememberWindows() const
     }
     // The active window last, so that it is reopened last and ends up in front again.
     // The quit confirmation is the active window while it is answered: use the one in front before it.
-    QWidget *active = m_frontWindowAtQuit ? m_frontWindowAtQuit.data() : QApplication::activeWindow();
+    QWidget *active = m_frontWindowAtQuit ? m_frontWindowAtQuit.data() : owningWindow(QApplication::activeWindow());
     state.mainWindowActive = m_mainWindow && active == m_mainWindow.get();
     for (const QPointer<SessionWindow> &window : m_sessionWindows) {
         if (window && window->isVisible() && window != active)
@@ -242,7 +252,7 @@ bool AppDelegate::requestQuit()
 {
     if (isTerminating())
         return true;
-    m_frontWindowAtQuit = QApplication::activeWindow();
+    m_frontWindowAtQuit = owningWindow(QApplication::activeWindow());
     QMessageBox box(QMessageBox::Warning, L("Brindlewick を終了しますか。"),
                     L("Brindlewick を終了しますか。"), QMessageBox::NoButton, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("quitConfirmation"));

@@ -140,15 +140,16 @@ void FontSettings::applyMonospaceToTerminals() {
 }
 
 void FontSettings::zoomMonospace(double step) {
-    double size = doubleOrDefault(sizeKey(Role::monospace), 12) + step;
+    const double standard = defaultSize(Role::monospace);
+    double size = doubleOrDefault(sizeKey(Role::monospace), standard) + step;
     if (!std::isfinite(size))
-        size = 12;
+        size = standard;
     Preferences::setValue(sizeKey(Role::monospace), std::clamp(size, minimumSize, maximumSize));
     applyMonospaceToTerminals();
 }
 
 void FontSettings::resetMonospaceSize() {
-    Preferences::setValue(sizeKey(Role::monospace), 12);
+    Preferences::setValue(sizeKey(Role::monospace), defaultSize(Role::monospace));
     applyMonospaceToTerminals();
 }
 

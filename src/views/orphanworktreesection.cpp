@@ -230,8 +230,14 @@ void OrphanWorktreeSection::changeEvent(QEvent *event) {
         retranslate();
         refreshChrome();
         // Every row carries texts of the old language: build them anew.
-        for (OrphanWorktreeRow *view : m_rowViews)
-            delete view;
+        for (OrphanWorktreeRow *view : m_rowViews) {
+            if (!view)
+                continue;
+            // Later: a row's own handler (its remove button's question) may still be running.
+            m_rowsLayout->removeWidget(view);
+            view->hide();
+            view->deleteLater();
+        }
         m_rowViews.assign(m_rows.size(), nullptr);
         m_pendingRows = m_rows.size();
         buildPendingRows();
@@ -301,7 +307,7 @@ void OrphanWorktreeSection::setBusy(bool busy) {
     refreshRowStates();
 }
 
-void OrphanWorktreeSection::deleteOrphan(const QString &path) {
+void OrphanWorktreeSection::deleteOrphan(QString path) {
     const auto it =
         std::find_if(m_rows.begin(), m_rows.end(), [&](const Row &r) { return r.worktree.path == path; });
     if (it == m_rows.end() || m_busy || m_scanning || it->worktree.isLocked)

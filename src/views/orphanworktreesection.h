@@ -47,7 +47,8 @@ public:
     void setWorktreesRoot(const QString &root) { m_worktreesRoot = root; }
 
     void scheduleScan();
-    void deleteOrphan(const QString &path);
+    // By value: the row that asked may be deleted while a question to the user is open.
+    void deleteOrphan(QString path);
     void setBranchDeletion(const QString &path, bool on);
 
     const std::vector<Row> &rows() const { return m_rows; }

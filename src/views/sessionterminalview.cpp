@@ -275,14 +275,20 @@ void SessionTerminalView::outputArrived(qint64 bytes) {
 void SessionTerminalView::scrollbackAtRest() {
     if (m_restTimer->isActive())
         return; // output came since this was planned
-    const ScrollbackPolicy::Store target =
-        m_scrollback.storeAtRest(historyLinesCount(), !m_fileStoreFailed && temporaryFolderTakesScrollback());
-    if (target == m_scrollback.store())
+    const int lines = historyLinesCount();
+    const ScrollbackPolicy::Store current = m_scrollback.store();
+    // Cheap answers first: the folder check creates a file, so it runs only when a move may follow.
+    if (current == ScrollbackPolicy::Store::memory &&
+        m_scrollback.storeAtRest(lines, !m_fileStoreFailed) == ScrollbackPolicy::Store::memory)
         return;
     if (isReadingBack()) {
         m_restTimer->start(); // later, when the user is done
         return;
     }
+    const ScrollbackPolicy::Store target =
+        m_scrollback.storeAtRest(lines, !m_fileStoreFailed && temporaryFolderTakesScrollback());
+    if (target == current)
+        return;
     // A move holds the GUI thread for up to some 50 ms; terminals that fell quiet together take
     // turns, so that the pauses do not add up.
     static QElapsedTimer sinceLastMove;

@@ -111,6 +111,10 @@ void SessionWindow::showSessionContent() {
     connect(&SessionProcessManager::shared(), &SessionProcessManager::exitedAuxPanesChanged, m_panes,
             &TerminalPanesView::removeExitedShellPanes);
     QTimer::singleShot(0, m_panes, &TerminalPanesView::focusMainTerminal);
+    // After a retry the window is already active: no activation change will report it.
+    if (isActiveWindow())
+        m_appModel.setFrontmostSessionID(m_sessionID);
+    updateDimming();
 }
 
 QWidget *SessionWindow::missingFolderView(const QString &path) {
