@@ -4,6 +4,7 @@
 // figures and asserts nothing.
 //
 //   bench_fontfamilies          the figures (offscreen platform when there is no display)
+#include "benchsupport.h"
 #include "views/fontsettings.h"
 #include "views/fontsettingspage.h"
 
@@ -14,6 +15,7 @@
 #include <cstdio>
 
 using namespace Brindlewick;
+using BrindlewickBench::Heartbeat;
 
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -39,21 +41,14 @@ int main(int argc, char **argv) {
     // The page in a fresh process would pay the first-time costs; here the font engines are warm,
     // so the stall figure is the slicing's own.
     FontSettingsPage page;
-    QElapsedTimer beat;
-    qint64 worstLateMs = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        worstLateMs = std::max(worstLateMs, beat.elapsed() - 5);
-        beat.restart();
-    });
-    beat.start();
-    heartbeat.start(5);
+    Heartbeat heartbeat(5);
+    heartbeat.start();
     clock.restart();
     page.show();
     while (!page.familiesReady())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    std::printf("font page lists built in %.1f ms, worst GUI-thread stall %lld ms\n",
-                clock.nsecsElapsed() / 1e6, worstLateMs);
+    heartbeat.stop();
+    std::printf("font page lists built in %.1f ms, worst GUI-thread stall %.1f ms\n",
+                clock.nsecsElapsed() / 1e6, heartbeat.worstMs());
     return 0;
 }

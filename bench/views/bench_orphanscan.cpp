@@ -8,6 +8,7 @@
 // first scan of a freshly shown section (every row built). Prints figures and asserts nothing.
 //
 //   bench_orphanscan            the figures (offscreen platform when there is no display)
+#include "benchsupport.h"
 #include "models/uuidtext.h"
 #include "persistence/appsupportpaths.h"
 #include "services/gitservice.h"
@@ -34,6 +35,7 @@
 #include <vector>
 
 using namespace Brindlewick;
+using BrindlewickBench::Heartbeat;
 
 namespace {
 
@@ -108,36 +110,6 @@ bool addSessionWorktrees(const QString &root, const QUuid &projectID) {
     }
     return true;
 }
-
-// Worst lateness of a 10 ms timer on the GUI thread since the last reset.
-class Heartbeat final : public QObject {
-public:
-    Heartbeat() {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(heartbeatMs);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            const qint64 now = m_clock.nsecsElapsed();
-            m_worst = std::max(m_worst, now - m_last - qint64(heartbeatMs) * 1000000);
-            m_last = now;
-        });
-    }
-    void start() {
-        m_clock.start();
-        m_last = 0;
-        m_worst = 0;
-        m_timer.start();
-    }
-    void stop() { m_timer.stop(); }
-    double worstMs() const { return double(m_worst) / 1e6; }
-    // Starts a new measuring phase without losing the current interval.
-    void resetWorst() { m_worst = 0; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_worst = 0;
-};
 
 void spin(int ms) {
     QEventLoop loop;
@@ -292,7 +264,7 @@ int main(int argc, char **argv) {
     column->addStretch();
     window.setWidget(page);
     window.resize(900, 800);
-    Heartbeat heartbeat;
+    Heartbeat heartbeat(heartbeatMs);
     // Showing schedules the first scan; wait it out before measuring.
     {
         QEventLoop loop;

@@ -39,6 +39,7 @@
 #include <vector>
 
 using namespace Brindlewick;
+using BrindlewickBench::Heartbeat;
 using BrindlewickBench::rssKiB;
 
 namespace {
@@ -283,16 +284,7 @@ int main(int argc, char **argv)
         const long streaming = rssKiB();
         // The lines move to their file once the terminals have been quiet for a while; each move
         // holds the GUI thread while the widget copies the lines.
-        QElapsedTimer heartbeat;
-        qint64 worstLateNs = 0;
-        QTimer beat;
-        beat.setTimerType(Qt::PreciseTimer);
-        beat.setInterval(10);
-        QObject::connect(&beat, &QTimer::timeout, [&] {
-            worstLateNs = std::max(worstLateNs, heartbeat.nsecsElapsed() - 10'000'000);
-            heartbeat.start();
-        });
-        heartbeat.start();
+        Heartbeat beat;
         beat.start();
         const bool rested = spinUntil(
             [&] {
@@ -317,7 +309,7 @@ int main(int argc, char **argv)
         std::printf("  after malloc_trim(0) (heap freed but not yet returned to the system): %.2f MiB per terminal\n",
                     (trimmed - before) / 1024.0 / n);
         std::printf("  the GUI thread's longest stall while the terminals moved their lines: %.1f ms\n",
-                    worstLateNs / 1e6);
+                    beat.worstMs());
         const qint64 disk = scrollbackFileBytes();
         std::printf("  on disk in %s: %.2f MiB per terminal (unnamed files)\n", qPrintable(QDir::tempPath()),
                     disk / 1048576.0 / n);
@@ -389,18 +381,9 @@ int main(int argc, char **argv)
     bool allReceived = true;
     const QString catCommand = QStringLiteral("cat ") + shellQuoted(big);
     for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer heartbeat;
-        qint64 worstLateNs = 0;
-        QTimer beat;
-        beat.setTimerType(Qt::PreciseTimer);
-        beat.setInterval(10);
-        QObject::connect(&beat, &QTimer::timeout, [&] {
-            worstLateNs = std::max(worstLateNs, heartbeat.nsecsElapsed() - 10'000'000);
-            heartbeat.start();
-        });
+        Heartbeat beat;
         QElapsedTimer t;
         t.start();
-        heartbeat.start();
         beat.start();
         auto w = openTerminal(folder, catCommand + QStringLiteral("; exit\n"));
         const bool done = w && spinUntil([&] { return exited(*w); }, 300000);
@@ -411,7 +394,7 @@ int main(int argc, char **argv)
             return 1;
         }
         own.push_back(s);
-        stalls.push_back(worstLateNs / 1e6);
+        stalls.push_back(beat.worstMs());
         // Output still in the pseudo-terminal when the shell ended is read afterwards.
         spinUntil([&] { return w->received >= bytes; }, 5000);
         allReceived = allReceived && w->received >= bytes;
