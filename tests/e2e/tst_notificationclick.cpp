@@ -26,23 +26,6 @@ QByteArray run(const QString &program, const QStringList &args) {
     return out.trimmed();
 }
 
-QHash<QString, QJsonObject> windowsByTitle(const AppProcess &app) {
-    QHash<QString, QJsonObject> out;
-    if (const auto doc = app.introspect()) {
-        for (const QJsonValue &w : doc->value(QStringLiteral("windows")).toArray())
-            out.insert(w.toObject().value(QStringLiteral("title")).toString(), w.toObject());
-    }
-    return out;
-}
-
-QString windowID(const AppProcess &app, const QString &title) {
-    return windowsByTitle(app).value(title).value(QStringLiteral("windowID")).toString();
-}
-
-QString activeWindow() {
-    return QString::fromLatin1(run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}));
-}
-
 int displayedNotifications() {
     return run(QStringLiteral("dunstctl"), {QStringLiteral("count"), QStringLiteral("displayed")}).toInt();
 }
@@ -101,18 +84,18 @@ private Q_SLOTS:
                                         QStringLiteral("click"), QStringLiteral("1")});
         QVERIFY(app.waitForWindow(QStringLiteral("demo - N1 behind")));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.fakeRun(1, QStringLiteral("pid"))), 10000);
-        const QString sessionWindow = windowID(app, QStringLiteral("demo - N1 behind"));
-        const QString mainWindow = windowID(app, QStringLiteral("Brindlewick"));
+        const QString sessionWindow = app.windowID(QStringLiteral("demo - N1 behind"));
+        const QString mainWindow = app.windowID(QStringLiteral("Brindlewick"));
         QVERIFY(!sessionWindow.isEmpty() && !mainWindow.isEmpty());
-        QTRY_COMPARE(activeWindow(), sessionWindow);
+        QTRY_COMPARE(activeWindowID(), sessionWindow);
         run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), mainWindow});
-        QTRY_COMPARE(activeWindow(), mainWindow);
+        QTRY_COMPARE(activeWindowID(), mainWindow);
 
         QVERIFY(sendStop(QStringLiteral("N1 behind")));
         QTRY_COMPARE_WITH_TIMEOUT(displayedNotifications(), 1, 5000);
         run(QStringLiteral("dunstctl"), {QStringLiteral("action"), QStringLiteral("0")});
-        QTRY_COMPARE_WITH_TIMEOUT(activeWindow(), sessionWindow, 5000);
-        QTRY_VERIFY(windowsByTitle(app).value(QStringLiteral("demo - N1 behind")).value(QStringLiteral("active")).toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(activeWindowID(), sessionWindow, 5000);
+        QTRY_VERIFY(app.windowsByTitle().value(QStringLiteral("demo - N1 behind")).value(QStringLiteral("active")).toBool());
 
         // N2 has no window: its notification brings the main window forward, in front of N1's.
         run(QStringLiteral("dunstctl"), {QStringLiteral("close-all")});
@@ -120,8 +103,8 @@ private Q_SLOTS:
         QVERIFY(sendStop(QStringLiteral("N2 no window")));
         QTRY_COMPARE_WITH_TIMEOUT(displayedNotifications(), 1, 5000);
         run(QStringLiteral("dunstctl"), {QStringLiteral("action"), QStringLiteral("0")});
-        QTRY_COMPARE_WITH_TIMEOUT(activeWindow(), mainWindow, 5000);
-        QTRY_VERIFY(windowsByTitle(app).value(QStringLiteral("Brindlewick")).value(QStringLiteral("active")).toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(activeWindowID(), mainWindow, 5000);
+        QTRY_VERIFY(app.windowsByTitle().value(QStringLiteral("Brindlewick")).value(QStringLiteral("active")).toBool());
 
         QCOMPARE(app.terminate(), 0);
     }

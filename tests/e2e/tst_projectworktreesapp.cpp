@@ -36,11 +36,6 @@ QString git(const QString &repo, const QStringList &args, bool *ok = nullptr) {
     return QString::fromUtf8(out);
 }
 
-QRect rectOf(const QJsonObject &o) {
-    return QRect(o.value(QStringLiteral("x")).toInt(), o.value(QStringLiteral("y")).toInt(),
-                 o.value(QStringLiteral("width")).toInt(), o.value(QStringLiteral("height")).toInt());
-}
-
 // The visible widgets of the window titled `title` with this object name.
 QList<QJsonObject> named(const AppProcess &app, const QString &title, const QString &objectName) {
     QList<QJsonObject> out;

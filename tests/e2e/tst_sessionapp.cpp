@@ -49,11 +49,6 @@ QList<qint64> descendants(qint64 pid) {
     return out;
 }
 
-QRect rectOf(const QJsonObject &o) {
-    return QRect(o.value(QStringLiteral("x")).toInt(), o.value(QStringLiteral("y")).toInt(),
-                 o.value(QStringLiteral("width")).toInt(), o.value(QStringLiteral("height")).toInt());
-}
-
 } // namespace
 
 class TestSessionApp : public QObject {
@@ -69,36 +64,8 @@ private Q_SLOTS:
         AppProcess app(home);
         QVERIFY(app.start());
         QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
-        // Windows are found by the id the app reports: a title search can hit another of its windows.
-        auto windowIDOf = [&](const QString &title) {
-            for (const QJsonValue &w : app.introspect()->value(QStringLiteral("windows")).toArray())
-                if (w.toObject().value(QStringLiteral("title")).toString() == title)
-                    return w.toObject().value(QStringLiteral("windowID")).toString();
-            return QString();
-        };
-        auto activeWindowID = [] {
-            QByteArray out;
-            runCommand(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}, &out);
-            return QString::fromLatin1(out.trimmed());
-        };
-        auto activateWindow = [&](const QString &title) {
-            xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowIDOf(title)});
-            QTest::qWait(300);
-        };
-        auto clickCard = [&](const QString &title) {
-            for (const QJsonValue &v :
-                 app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("SessionCardView"))) {
-                if (v.toObject().value(QStringLiteral("accessibleName")).toString().startsWith(title)) {
-                    const QPoint c = rectOf(v.toObject()).center();
-                    xdotool({QStringLiteral("mousemove"), QString::number(c.x()), QString::number(c.y())});
-                    xdotool({QStringLiteral("click"), QStringLiteral("1")});
-                    return true;
-                }
-            }
-            return false;
-        };
         QTest::qWait(500);
-        QVERIFY(clickCard(QStringLiteral("S1 first")));
+        QVERIFY(app.clickCard(QStringLiteral("S1 first")));
         QVERIFY2(app.waitForWindow(QStringLiteral("demo - S1 first")),
                  app.stderrText().right(3000).constData());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.fakeRun(1, QStringLiteral("pid"))), 10000);
@@ -121,14 +88,14 @@ private Q_SLOTS:
 
         // The main window again, the second card; clicking the first card again opens no second window.
         QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
-        activateWindow(QStringLiteral("Brindlewick"));
-        QVERIFY(clickCard(QStringLiteral("S2 second")));
+        app.activateWindow(QStringLiteral("Brindlewick"));
+        QVERIFY(app.clickCard(QStringLiteral("S2 second")));
         QVERIFY(app.waitForWindow(QStringLiteral("demo - S2 second")));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.fakeRun(2, QStringLiteral("pid"))), 10000);
-        activateWindow(QStringLiteral("Brindlewick"));
-        QVERIFY(clickCard(QStringLiteral("S1 first")));
+        app.activateWindow(QStringLiteral("Brindlewick"));
+        QVERIFY(app.clickCard(QStringLiteral("S1 first")));
         // The click reached the card: its open window comes to the front, and no second one opens.
-        QTRY_COMPARE_WITH_TIMEOUT(activeWindowID(), windowIDOf(QStringLiteral("demo - S1 first")), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(activeWindowID(), app.windowID(QStringLiteral("demo - S1 first")), 5000);
         QTest::qWait(500);
         int sessionWindows = 0;
         for (const QJsonValue &w : app.introspect()->value(QStringLiteral("windows")).toArray())

@@ -27,21 +27,6 @@ void xdotool(const QStringList &args) {
     runCommand(QStringLiteral("xdotool"), args);
 }
 
-QRect rectOf(const QJsonObject &o) {
-    return QRect(o.value(QStringLiteral("x")).toInt(), o.value(QStringLiteral("y")).toInt(),
-                 o.value(QStringLiteral("width")).toInt(), o.value(QStringLiteral("height")).toInt());
-}
-
-// The top-level windows of the running app by title.
-QHash<QString, QJsonObject> windowsByTitle(const AppProcess &app) {
-    QHash<QString, QJsonObject> out;
-    if (const auto doc = app.introspect()) {
-        for (const QJsonValue &w : doc->value(QStringLiteral("windows")).toArray())
-            out.insert(w.toObject().value(QStringLiteral("title")).toString(), w.toObject());
-    }
-    return out;
-}
-
 bool near(const QRect &a, const QRect &b, int tolerance = 4) {
     return std::abs(a.x() - b.x()) <= tolerance && std::abs(a.y() - b.y()) <= tolerance &&
            std::abs(a.width() - b.width()) <= tolerance && std::abs(a.height() - b.height()) <= tolerance;
@@ -54,35 +39,16 @@ QByteArray describe(const QRect &a, const QRect &b) {
         .toUtf8();
 }
 
-// Activates a window of the app by its X11 id (a search by name also finds Qt's helper windows).
-void activate(const AppProcess &app, const QString &title) {
-    const QString id = windowsByTitle(app).value(title).value(QStringLiteral("windowID")).toString();
-    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
-    QTest::qWait(300);
-}
-
 // Brings the window to the front and double-clicks its title bar.
 void doubleClickTitle(const AppProcess &app, const QString &title) {
-    activate(app, title);
-    const QJsonArray frame = windowsByTitle(app).value(title).value(QStringLiteral("frame")).toArray();
-    const QJsonObject window = windowsByTitle(app).value(title);
+    app.activateWindow(title);
+    const QJsonArray frame = app.windowsByTitle().value(title).value(QStringLiteral("frame")).toArray();
+    const QJsonObject window = app.windowsByTitle().value(title);
     const int x = frame.at(0).toInt() + frame.at(2).toInt() / 2;
     const int y = (frame.at(1).toInt() + window.value(QStringLiteral("y")).toInt()) / 2;
     xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
              QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
              QStringLiteral("1")});
-}
-
-bool clickCard(const AppProcess &app, const QString &title) {
-    for (const QJsonValue &v : app.widgets(QStringLiteral("Brindlewick"), QStringLiteral("SessionCardView"))) {
-        if (v.toObject().value(QStringLiteral("accessibleName")).toString().startsWith(title)) {
-            const QPoint c = rectOf(v.toObject()).center();
-            xdotool({QStringLiteral("mousemove"), QString::number(c.x()), QString::number(c.y())});
-            xdotool({QStringLiteral("click"), QStringLiteral("1")});
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -112,14 +78,14 @@ private Q_SLOTS:
             QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
             QTest::qWait(500);
             for (const char *title : {"R1 resumed", "R2 fresh", "R3 deleted"}) {
-                activate(app, QStringLiteral("Brindlewick"));
-                QVERIFY(clickCard(app, QString::fromLatin1(title)));
+                app.activateWindow(QStringLiteral("Brindlewick"));
+                QVERIFY(app.clickCard(QString::fromLatin1(title)));
                 QVERIFY2(app.waitForWindow(QStringLiteral("demo - ") + QString::fromLatin1(title)), title);
             }
             QTRY_COMPARE_WITH_TIMEOUT(home.fakeRunCount(), 3, 10000);
 
             // Move and resize one session window and the main window as a user would.
-            const auto windows = windowsByTitle(app);
+            const auto windows = app.windowsByTitle();
             const QString r2 = windows.value(QStringLiteral("demo - R2 fresh")).value(QStringLiteral("windowID")).toString();
             const QString main = windows.value(QStringLiteral("Brindlewick")).value(QStringLiteral("windowID")).toString();
             QVERIFY(!r2.isEmpty() && !main.isEmpty());
@@ -130,11 +96,11 @@ private Q_SLOTS:
             // R1 maximised by a double click on its title bar (openbox's binding).
             r1Normal = rectOf(windows.value(QStringLiteral("demo - R1 resumed")));
             doubleClickTitle(app, QStringLiteral("demo - R1 resumed"));
-            QTRY_VERIFY(windowsByTitle(app).value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
-            QTRY_COMPARE(rectOf(windowsByTitle(app).value(QStringLiteral("demo - R2 fresh"))).size(), QSize(720, 460));
-            QTRY_COMPARE(rectOf(windowsByTitle(app).value(QStringLiteral("Brindlewick"))).size(), QSize(1100, 700));
+            QTRY_VERIFY(app.windowsByTitle().value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
+            QTRY_COMPARE(rectOf(app.windowsByTitle().value(QStringLiteral("demo - R2 fresh"))).size(), QSize(720, 460));
+            QTRY_COMPARE(rectOf(app.windowsByTitle().value(QStringLiteral("Brindlewick"))).size(), QSize(1100, 700));
             QTest::qWait(300);
-            const auto moved = windowsByTitle(app);
+            const auto moved = app.windowsByTitle();
             for (const QString &title : {QStringLiteral("Brindlewick"), QStringLiteral("demo - R1 resumed"),
                                          QStringLiteral("demo - R2 fresh")})
                 before.insert(title, rectOf(moved.value(title)));
@@ -143,7 +109,7 @@ private Q_SLOTS:
                      "the window manager did not move the window");
 
             // The main window in front at quit is in front again, over the reopened session windows.
-            activate(app, QStringLiteral("Brindlewick"));
+            app.activateWindow(QStringLiteral("Brindlewick"));
             QCOMPARE(app.terminate(), 0);
         }
         QVERIFY(QFileInfo::exists(AppSupportPaths::storeFolder() + QStringLiteral("/window-state.json")));
@@ -165,7 +131,7 @@ private Q_SLOTS:
         QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
         QTRY_COMPARE_WITH_TIMEOUT(home.fakeRunCount(), 2, 10000);
         QTest::qWait(500); // the window manager has placed every window
-        const auto after = windowsByTitle(app);
+        const auto after = app.windowsByTitle();
         QByteArray active;
         runCommand(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}, &active);
         QCOMPARE(QString::fromLatin1(active.trimmed()),
@@ -193,26 +159,26 @@ private Q_SLOTS:
         // R1 came back maximised and still knows where it stood before.
         QVERIFY(after.value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
         doubleClickTitle(app, QStringLiteral("demo - R1 resumed"));
-        QTRY_VERIFY(!windowsByTitle(app).value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
+        QTRY_VERIFY(!app.windowsByTitle().value(QStringLiteral("demo - R1 resumed")).value(QStringLiteral("maximized")).toBool());
         QTest::qWait(300);
-        const QRect r1 = rectOf(windowsByTitle(app).value(QStringLiteral("demo - R1 resumed")));
+        const QRect r1 = rectOf(app.windowsByTitle().value(QStringLiteral("demo - R1 resumed")));
         QVERIFY2(near(r1, r1Normal), describe(r1, r1Normal).constData());
 
         // The main window closed (only hidden while session windows are open) stays hidden next time.
-        activate(app, QStringLiteral("Brindlewick"));
+        app.activateWindow(QStringLiteral("Brindlewick"));
         xdotool({QStringLiteral("key"), QStringLiteral("alt+F4")});
-        QTRY_VERIFY(!windowsByTitle(app).contains(QStringLiteral("Brindlewick")));
+        QTRY_VERIFY(!app.windowsByTitle().contains(QStringLiteral("Brindlewick")));
         QCOMPARE(app.terminate(), 0);
         AppProcess third(home);
         QVERIFY(third.start());
         QVERIFY(third.waitForWindow(QStringLiteral("demo - R1 resumed")));
         QVERIFY(third.waitForWindow(QStringLiteral("demo - R2 fresh")));
         QTest::qWait(500);
-        QVERIFY(!windowsByTitle(third).contains(QStringLiteral("Brindlewick")));
+        QVERIFY(!third.windowsByTitle().contains(QStringLiteral("Brindlewick")));
 
         // A confirmed quit (Ctrl+Q, then Return on the default button) remembers the windows too.
         QVERIFY(QFile::remove(AppSupportPaths::storeFolder() + QStringLiteral("/window-state.json")));
-        activate(third, QStringLiteral("demo - R2 fresh"));
+        third.activateWindow(QStringLiteral("demo - R2 fresh"));
         xdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
         QVERIFY(third.waitForWindow(QStringLiteral("Brindlewick を終了しますか。"), 5000));
         xdotool({QStringLiteral("key"), QStringLiteral("Return")});
@@ -236,7 +202,7 @@ private Q_SLOTS:
         QVERIFY(app.start());
         QVERIFY(app.waitForWindow(QStringLiteral("Brindlewick")));
         QTest::qWait(500);
-        const QJsonObject main = windowsByTitle(app).value(QStringLiteral("Brindlewick"));
+        const QJsonObject main = app.windowsByTitle().value(QStringLiteral("Brindlewick"));
         const QJsonArray f = main.value(QStringLiteral("frame")).toArray();
         const QRect frame(f.at(0).toInt(), f.at(1).toInt(), f.at(2).toInt(), f.at(3).toInt());
         const QRect screen(0, 0, 1600, 1000);

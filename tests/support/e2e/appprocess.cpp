@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonDocument>
+#include <QTest>
 #include <QThread>
 
 #include <csignal>
@@ -134,6 +135,54 @@ QHash<QString, QUuid> seedDemoSessions(const QString &folder, const QStringList 
     if (!ctx.save())
         return {};
     return ids;
+}
+
+QHash<QString, QJsonObject> AppProcess::windowsByTitle() const
+{
+    QHash<QString, QJsonObject> out;
+    if (const auto doc = introspect()) {
+        for (const QJsonValue &w : doc->value(QStringLiteral("windows")).toArray())
+            out.insert(w.toObject().value(QStringLiteral("title")).toString(), w.toObject());
+    }
+    return out;
+}
+
+QString AppProcess::windowID(const QString &title) const
+{
+    return windowsByTitle().value(title).value(QStringLiteral("windowID")).toString();
+}
+
+void AppProcess::activateWindow(const QString &title) const
+{
+    runCommand(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowID(title)});
+    QTest::qWait(300);
+}
+
+bool AppProcess::clickCard(const QString &title) const
+{
+    for (const QJsonValue &v : widgets(QStringLiteral("Brindlewick"), QStringLiteral("SessionCardView"))) {
+        if (v.toObject().value(QStringLiteral("accessibleName")).toString().startsWith(title)) {
+            const QPoint c = rectOf(v.toObject()).center();
+            runCommand(QStringLiteral("xdotool"),
+                       {QStringLiteral("mousemove"), QString::number(c.x()), QString::number(c.y())});
+            runCommand(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+            return true;
+        }
+    }
+    return false;
+}
+
+QRect rectOf(const QJsonObject &entry)
+{
+    return QRect(entry.value(QStringLiteral("x")).toInt(), entry.value(QStringLiteral("y")).toInt(),
+                 entry.value(QStringLiteral("width")).toInt(), entry.value(QStringLiteral("height")).toInt());
+}
+
+QString activeWindowID()
+{
+    QByteArray out;
+    runCommand(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}, &out);
+    return QString::fromLatin1(out.trimmed());
 }
 
 } // namespace BrindlewickTest
